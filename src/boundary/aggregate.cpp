@@ -1,0 +1,1 @@
+// Export table of the plug-in.
