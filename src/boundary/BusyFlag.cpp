@@ -1,0 +1,7 @@
+#include "boundary/BusyFlag.h"
+
+namespace aggregate {
+
+bool BusyFlag = false;
+
+}  // namespace aggregate

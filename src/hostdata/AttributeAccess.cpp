@@ -1,0 +1,136 @@
+#include "hostdata/AttributeAccess.h"
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "boundary/LibraryError.h"
+#include "boundary/TolvarApi.h"
+#include "hostdata/TextConventions.h"
+#include "platform/FileSystem.h"
+#include "platform/RegionalSettings.h"
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
+namespace aggregate {
+
+namespace {
+
+constexpr int32_t kStringValueCount = 4095;
+constexpr int32_t kIntValueCount = 1023;
+constexpr int32_t kValueByKeyCount = 4096;
+constexpr int32_t kPathCount = 255;
+constexpr int32_t kKennungCount = 128;
+
+// A buffer for n characters and the terminating zero, starting as an empty text.
+class HostBuffer {
+ public:
+  explicit HostBuffer(int32_t count) : count_(count), data_(static_cast<std::size_t>(count) + 1, '\0') {}
+  char* data() { return data_.data(); }
+  int32_t count() const { return count_; }
+  // The host never writes more than n characters and the zero; the last byte stays a guard.
+  std::string text() {
+    data_.back() = '\0';
+    return std::string(data_.data());
+  }
+
+ private:
+  int32_t count_;
+  std::vector<char> data_;
+};
+
+std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchronize) {
+  TObjectInfo info{};
+  info.ObjectID = objectId;
+  info.Kennung = kennung.data();
+  const int16_t found = tlGetObjectData(&info);
+  if (synchronize && found != 0) tlSynchronize(&info);
+  return kennung.text();
+}
+
+}  // namespace
+
+std::string GetStringValue(const std::string& table, const std::string& field) {
+  HostBuffer buffer(kStringValueCount);
+  if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return {};
+  return Trim(buffer.text());
+}
+
+int32_t GetIntValue(const std::string& table, const std::string& field) {
+  try {
+    HostBuffer buffer(kIntValueCount);
+    if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return -1;
+    return ParseIntegerText(buffer.text()).value_or(-1);
+  } catch (...) {
+    return -1;
+  }
+}
+
+void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
+  tlSetValueByName(table.c_str(), field.c_str(), value.c_str());
+}
+
+void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
+                      int16_t mode) {
+  tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode);
+}
+
+void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
+                    const std::string& value) {
+  if (value.empty()) return;
+  try {
+    tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str());
+  } catch (const std::exception& failure) {
+    platform::ui().showMessage(platform::MessageKind::Plain, failure.what());
+  }
+}
+
+std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key) {
+  HostBuffer buffer(kValueByKeyCount);
+  if (tlGetValueByPKEY(key, table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return {};
+  return buffer.text();
+}
+
+std::string GetObjectKennung(int32_t objectId) {
+  try {
+    HostBuffer kennung(kKennungCount);
+    return readObjectData(objectId, kennung, false);
+  } catch (...) {
+    return {};
+  }
+}
+
+void SynchronizeObject(int32_t objectId) {
+  HostBuffer kennung(kKennungCount);
+  readObjectData(objectId, kennung, true);
+}
+
+std::string GetProjectDirectory() {
+  HostBuffer buffer(kPathCount);
+  tlGetProjectDir(buffer.data(), buffer.count());
+  std::string directory = buffer.text();
+  if (directory.empty() || directory.back() != platform::pathDelimiter())
+    directory += platform::pathDelimiter();
+  return directory;
+}
+
+std::string GetProjectDatabasePath() {
+  HostBuffer buffer(kPathCount);
+  tlGetProjectDB(buffer.data(), buffer.count());
+  return buffer.text();
+}
+
+double ParseFloatTolerant(const std::string& text) {
+  const char separator = platform::decimalSeparator();
+  if (const auto value = ParseUserNumber(text, separator)) return *value;
+  std::string second = text;
+  if (second.find('.') != std::string::npos) {
+    std::replace(second.begin(), second.end(), '.', ',');
+  } else {
+    std::replace(second.begin(), second.end(), ',', '.');
+  }
+  if (const auto value = ParseUserNumber(second, separator)) return *value;
+  throw LibraryError("'" + second + "' " + Ansi("ist kein gültiger Gleitkommawert"));
+}
+
+}  // namespace aggregate

@@ -1,0 +1,31 @@
+#pragma once
+// Attribute values, object data and project paths through the host, as ordinary texts and
+// numbers: the only place that hands buffers to the host. Texts are Windows-1252.
+#include <cstdint>
+#include <string>
+
+namespace aggregate {
+
+// Trimmed text of a field of the table's current row; empty when the host has no value.
+std::string GetStringValue(const std::string& table, const std::string& field);
+// The field as integer text; -1 when the host has no value or the text is no integer text.
+int32_t GetIntValue(const std::string& table, const std::string& field);
+void SetStringValue(const std::string& table, const std::string& field, const std::string& value);
+void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
+                      int16_t mode);
+// Does nothing for an empty value: a field cannot be cleared this way.
+void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
+                    const std::string& value);
+// Untrimmed text of the field of the row with that key; empty when the host has no value.
+std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key);
+// Empty when the host cannot give it.
+std::string GetObjectKennung(int32_t objectId);
+void SynchronizeObject(int32_t objectId);
+// Always ends with the platform's path delimiter.
+std::string GetProjectDirectory();
+std::string GetProjectDatabasePath();
+// Reads a number in the user's notation, or else with the other decimal separator; throws
+// LibraryError when it is a number in neither.
+double ParseFloatTolerant(const std::string& text);
+
+}  // namespace aggregate

@@ -1,0 +1,87 @@
+#include "platform/TextEncoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace aggregate::platform {
+
+namespace {
+
+// Code points of 0x80..0x9F; the five unassigned bytes map to the C1 controls, as Windows does.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+  return byte;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+char ansiOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+// Decodes one UTF-8 sequence at text[pos]; advances pos. Malformed input gives U+FFFD.
+char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos++]);
+  if (lead < 0x80) return lead;
+  int extra = 0;
+  char32_t cp = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    cp = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    cp = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    cp = lead & 0x07;
+  } else {
+    return 0xFFFD;
+  }
+  for (int i = 0; i < extra; ++i) {
+    if (pos >= text.size()) return 0xFFFD;
+    const auto next = static_cast<unsigned char>(text[pos]);
+    if ((next & 0xC0) != 0x80) return 0xFFFD;
+    cp = (cp << 6) | (next & 0x3F);
+    ++pos;
+  }
+  return cp;
+}
+
+}  // namespace
+
+std::string ansiToUtf8(std::string_view ansi) {
+  std::string out;
+  out.reserve(ansi.size());
+  for (const char c : ansi) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string utf8ToAnsi(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) out.push_back(ansiOf(decodeUtf8(utf8, pos)));
+  return out;
+}
+
+}  // namespace aggregate::platform

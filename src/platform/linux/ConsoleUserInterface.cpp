@@ -1,0 +1,152 @@
+// Console face of the user interface: every dialog and window leaves a trace on standard
+// error (UTF-8); the input dialog reads its answer from standard input.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
+namespace aggregate::platform {
+
+namespace {
+
+void writeTraceLine(const std::string& utf8Line) {
+  const std::string line = utf8Line + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fflush(stderr);
+}
+
+const char* tagOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Error:
+      return "[Fehler] ";
+    case MessageKind::Warning:
+      return "[Warnung] ";
+    case MessageKind::Plain:
+      break;
+  }
+  return "[Meldung] ";
+}
+
+volatile std::sig_atomic_t interruptReceived = 0;
+
+extern "C" void onInterrupt(int) { interruptReceived = 1; }
+
+// Ctrl-C presses the Cancel button of the window that installed this, for as long as it is shown.
+class InterruptAsCancel {
+ public:
+  InterruptAsCancel() {
+    interruptReceived = 0;
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous_);
+  }
+  ~InterruptAsCancel() { sigaction(SIGINT, &previous_, nullptr); }
+  InterruptAsCancel(const InterruptAsCancel&) = delete;
+  InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
+
+  static bool take() {
+    const bool received = interruptReceived != 0;
+    interruptReceived = 0;
+    return received;
+  }
+
+ private:
+  struct sigaction previous_ {};
+};
+
+class ConsoleProgressWindow final : public ProgressWindow {
+ public:
+  explicit ConsoleProgressWindow(const ProgressWindowLayout& layout)
+      : caption_(layout.caption), cancellable_(layout.cancelButton.has_value()) {}
+  ~ConsoleProgressWindow() override { close(); }
+
+  void show() override {
+    if (shown_) return;
+    shown_ = true;
+    writeTraceLine("[Fenster] " + ansiToUtf8(caption_));
+    if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
+  }
+
+  void close() override {
+    if (!shown_) return;
+    shown_ = false;
+    interrupt_.reset();
+    writeTraceLine("[Fenster zu] " + ansiToUtf8(caption_));
+  }
+
+  void setCaption(const std::string& caption) override {
+    caption_ = caption;
+    if (shown_) writeTraceLine("[Fenster] " + ansiToUtf8(caption_));
+  }
+
+  void setStatus(const std::string& text) override {
+    if (shown_) writeTraceLine("[Status] " + ansiToUtf8(text));
+  }
+
+  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
+
+  void processMessages() override {
+    if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) cancelHandler_();
+  }
+
+ private:
+  std::string caption_;
+  bool cancellable_;
+  bool shown_ = false;
+  std::function<void()> cancelHandler_;
+  std::unique_ptr<InterruptAsCancel> interrupt_;
+};
+
+class ConsoleUserInterface final : public UserInterface {
+ public:
+  void showMessage(MessageKind kind, const std::string& text) override {
+    std::string utf8 = ansiToUtf8(text);
+    std::string::size_type start = 0;
+    bool first = true;
+    while (true) {
+      const auto end = utf8.find("\r\n", start);
+      writeTraceLine((first ? tagOf(kind) : "  ") + utf8.substr(start, end - start));
+      first = false;
+      if (end == std::string::npos) break;
+      start = end + 2;
+    }
+    if (isatty(STDIN_FILENO) != 0) {
+      std::string ignored;
+      std::getline(std::cin, ignored);
+    }
+  }
+
+  std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                     const std::string& preset) override {
+    writeTraceLine("[Eingabe] " + ansiToUtf8(title) + ": " + ansiToUtf8(prompt) + " [" + ansiToUtf8(preset) +
+                   "]");
+    std::string answer;
+    if (!std::getline(std::cin, answer)) {
+      std::cin.clear();
+      return std::nullopt;
+    }
+    if (!answer.empty() && answer.back() == '\r') answer.pop_back();
+    return utf8ToAnsi(answer);
+  }
+
+  std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) override {
+    return std::make_unique<ConsoleProgressWindow>(layout);
+  }
+
+  void setWaitCursor(bool) override {}
+};
+
+}  // namespace
+
+UserInterface& faceUserInterface() {
+  static ConsoleUserInterface console;
+  return console;
+}
+
+}  // namespace aggregate::platform

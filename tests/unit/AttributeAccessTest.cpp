@@ -1,0 +1,148 @@
+#include "hostdata/AttributeAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "boundary/LibraryError.h"
+#include "doubles/FakeHost.h"
+#include "doubles/RecordingUserInterface.h"
+#include "platform/RegionalSettings.h"
+
+using namespace aggregate;
+
+namespace {
+
+class AttributeAccess : public ::testing::Test {
+ protected:
+  void SetUp() override { fakehost::reset(); }
+  void TearDown() override { fakehost::reset(); }
+
+  // The host answers every by-name read with this text and remembers the count it was given.
+  void hostHolds(const std::string& text, int16_t flag = 1) {
+    fakehost::hooks().getValueByName = [this, text, flag](const char*, const char*, char* buffer, int32_t n) {
+      countGiven = n;
+      if (flag != 0) fakehost::deliver(text, buffer, n);
+      return flag;
+    };
+  }
+
+  int32_t countGiven = 0;
+};
+
+TEST_F(AttributeAccess, StringValueIsTrimmedButKeepsInnerBlanks) {
+  hostHolds("  Ab xy\t");
+  EXPECT_EQ(GetStringValue("BtypHtyp", "Biotoptyp"), "Ab xy");
+  EXPECT_EQ(countGiven, 4095);
+  hostHolds("ignored", 0);
+  EXPECT_EQ(GetStringValue("BtypHtyp", "Biotoptyp"), "");
+}
+
+TEST_F(AttributeAccess, IntValueNeedsIntegerText) {
+  hostHolds("42");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), 42);
+  EXPECT_EQ(countGiven, 1023);
+  hostHolds(" 42");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), 42);
+  hostHolds("42 ");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), -1);
+  hostHolds("4.5");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), -1);
+  hostHolds("");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), -1);
+  hostHolds("$1F");
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), 31);
+  hostHolds("42", 0);
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), -1);
+}
+
+TEST_F(AttributeAccess, IntValueSwallowsHostFailures) {
+  fakehost::hooks().getValueByName = [](const char*, const char*, char*, int32_t) -> int16_t {
+    throw std::runtime_error("host broke");
+  };
+  EXPECT_EQ(GetIntValue("BtypHtyp", "PKEY"), -1);
+}
+
+TEST_F(AttributeAccess, ValueByKeyIsNotTrimmed) {
+  int32_t keyAsked = 0;
+  fakehost::hooks().getValueByPKEY = [&](int32_t key, const char*, const char*, char* buffer, int32_t n) {
+    keyAsked = key;
+    EXPECT_EQ(n, 4096);
+    return fakehost::deliver("  WBA ", buffer, n);
+  };
+  EXPECT_EQ(GetValueByPKey("BtypHtyp", "Biotoptyp", 17), "  WBA ");
+  EXPECT_EQ(keyAsked, 17);
+}
+
+TEST_F(AttributeAccess, EmptyValueByKeyWritesNothing) {
+  SetValueByPKey(3, "BtypHtyp", "Bemerkung", "");
+  EXPECT_TRUE(fakehost::calls().empty());
+  SetValueByPKey(3, "BtypHtyp", "Bemerkung", "x");
+  EXPECT_EQ(fakehost::calls(), std::vector<std::string>{"tlSetValueByPKEY"});
+}
+
+TEST_F(AttributeAccess, FailedWriteByKeyIsShownAndGoesNoFurther) {
+  testdoubles::RecordingUserInterface ui;
+  fakehost::hooks().setValueByPKEY = [](int32_t, const char*, const char*, const char*) -> int16_t {
+    throw LibraryError("Feld ist schreibgeschützt");
+  };
+  EXPECT_NO_THROW(SetValueByPKey(3, "BtypHtyp", "Bemerkung", "x"));
+  ASSERT_EQ(ui.messages.size(), 1U);
+  EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Plain);
+  EXPECT_EQ(ui.messages[0].text, "Feld ist schreibgeschützt");
+}
+
+TEST_F(AttributeAccess, KennungComesThroughObjectData) {
+  fakehost::hooks().getObjectData = [](TObjectInfo* info) -> int16_t {
+    if (info->ObjectID != 5) return 0;
+    std::strcpy(info->Kennung, "GB-001");
+    return 1;
+  };
+  EXPECT_EQ(GetObjectKennung(5), "GB-001");
+  EXPECT_EQ(GetObjectKennung(6), "");
+  fakehost::hooks().getObjectData = [](TObjectInfo*) -> int16_t { throw std::runtime_error("gone"); };
+  EXPECT_EQ(GetObjectKennung(5), "");
+}
+
+TEST_F(AttributeAccess, SynchronizeOnlyWhenTheHostKnowsTheObject) {
+  fakehost::hooks().getObjectData = [](TObjectInfo* info) -> int16_t { return info->ObjectID == 5 ? 1 : 0; };
+  SynchronizeObject(6);
+  SynchronizeObject(5);
+  EXPECT_EQ(fakehost::calls(),
+            (std::vector<std::string>{"tlGetObjectData", "tlGetObjectData", "tlSynchronize"}));
+}
+
+TEST_F(AttributeAccess, ProjectDirectoryEndsWithTheDelimiter) {
+  fakehost::hooks().getProjectDir = [](char* buffer, int32_t n) {
+    EXPECT_EQ(n, 255);
+    return fakehost::deliver("/data/projekt", buffer, n);
+  };
+  EXPECT_EQ(GetProjectDirectory(), "/data/projekt/");
+  fakehost::hooks().getProjectDir = [](char* buffer, int32_t n) {
+    return fakehost::deliver("/data/p/", buffer, n);
+  };
+  EXPECT_EQ(GetProjectDirectory(), "/data/p/");
+  fakehost::hooks().getProjectDir = [](char*, int32_t) -> int16_t { return 0; };
+  EXPECT_EQ(GetProjectDirectory(), "/");
+}
+
+TEST_F(AttributeAccess, ProjectDatabasePathAsTheHostGivesIt) {
+  fakehost::hooks().getProjectDB = [](char* buffer, int32_t n) {
+    return fakehost::deliver("/data/mein projekt/projekt.mdb ", buffer, n);
+  };
+  EXPECT_EQ(GetProjectDatabasePath(), "/data/mein projekt/projekt.mdb ");
+}
+
+TEST(ParseFloatTolerant, EitherSeparatorUnderTheUsersSettings) {
+  const char other = platform::decimalSeparator() == ',' ? '.' : ',';
+  const std::string own = std::string("12") + platform::decimalSeparator() + "5";
+  const std::string foreign = std::string("12") + other + "5";
+  EXPECT_EQ(ParseFloatTolerant(own), 12.5);
+  EXPECT_EQ(ParseFloatTolerant(foreign), 12.5);
+  EXPECT_EQ(ParseFloatTolerant(" 3 "), 3.0);
+  EXPECT_THROW(ParseFloatTolerant("1.234,5"), LibraryError);
+  EXPECT_THROW(ParseFloatTolerant(""), LibraryError);
+  EXPECT_THROW(ParseFloatTolerant("abc"), LibraryError);
+}
+
+}  // namespace
