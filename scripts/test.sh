@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds everything and runs all tests: the plain build, the whole suite again under
+# AddressSanitizer + UndefinedBehaviorSanitizer, formatting, and the Windows checks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs="${JOBS:-$(nproc)}"
+
+echo "== formatting"
+files=$(git ls-files '*.cpp' '*.h' '*.c')
+clang-format --dry-run -Werror $files
+
+for preset in default sanitize; do
+  echo "== build and test: $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done
+
+if [ -x scripts/check-windows.sh ]; then
+  echo "== Windows face"
+  bash scripts/check-windows.sh
+fi
