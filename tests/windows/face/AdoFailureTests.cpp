@@ -1,0 +1,110 @@
+// Wine has ADO but no Jet provider: connecting fails there, and that failure must be clean.
+#include <objbase.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "FaceTests.h"
+#include "boundary/LibraryError.h"
+#include "platform/ChangeListFile.h"
+#include "platform/ProjectDatabase.h"
+
+namespace facetests {
+
+using namespace aggregate::platform;
+using wintest::Checks;
+
+namespace {
+
+const std::string kDatabase = "C:\\Projekt mit Leerzeichen\\Projekt.mdb";
+const std::string kDirectory = "C:\\Projekt mit Leerzeichen";
+
+// The message of the LibraryError that connecting throws; empty when it throws nothing.
+std::string connectionFailure(const std::function<void()>& connect) {
+  try {
+    connect();
+  } catch (const aggregate::LibraryError& failure) {
+    return failure.what();
+  }
+  return {};
+}
+
+void connectProject() {
+  connectProjectDatabase(
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + kDatabase + ";Persist Security Info=False",
+      kDatabase);
+}
+
+void connectChanges() {
+  connectChangeList(
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + kDirectory + ";Extended Properties=DBASE III;",
+      kDirectory);
+}
+
+// Each case runs on a thread of its own, so that its COM state starts as the case says.
+void onNewThread(const std::function<void()>& body) {
+  struct Call {
+    const std::function<void()>* body;
+  } call{&body};
+  const HANDLE thread = CreateThread(
+      nullptr, 0,
+      [](void* context) -> DWORD {
+        (*static_cast<Call*>(context)->body)();
+        return 0;
+      },
+      &call, 0, nullptr);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+}
+
+void checkFailure(Checks& checks, const std::string& message) {
+  checks.that(!message.empty(), "connecting throws LibraryError");
+  checks.that(message.rfind("ADODB.", 0) == 0, "the message names the failed ADO call: " + message);
+}
+
+}  // namespace
+
+void adoFailureTests(Context& context) {
+  context.run.group("ADO without a Jet provider");
+
+  context.run.run("the project database fails with a message and leaves COM as it was", [&](Checks& checks) {
+    onNewThread([&] {
+      checkFailure(checks, connectionFailure(connectProject));
+      const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      checks.that(again == S_OK, "COM is uninitialised again on a thread that had none");
+      if (SUCCEEDED(again)) CoUninitialize();
+    });
+  });
+
+  context.run.run("the change list fails with a message and leaves COM as it was", [&](Checks& checks) {
+    onNewThread([&] {
+      checkFailure(checks, connectionFailure(connectChanges));
+      const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      checks.that(again == S_OK, "COM is uninitialised again on a thread that had none");
+      if (SUCCEEDED(again)) CoUninitialize();
+    });
+  });
+
+  context.run.run("a host thread already in an apartment keeps it", [&](Checks& checks) {
+    onNewThread([&] {
+      CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      checkFailure(checks, connectionFailure(connectProject));
+      const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+      checks.that(again == S_FALSE, "the host's apartment is still there");
+      CoUninitialize();
+      CoUninitialize();
+    });
+  });
+
+  context.run.run("a host thread in the multithreaded apartment can connect as well", [&](Checks& checks) {
+    onNewThread([&] {
+      CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+      const std::string message = connectionFailure(connectProject);
+      checkFailure(checks, message);
+      checks.that(message.find("CoInitializeEx") == std::string::npos, "no complaint about the apartment");
+      CoUninitialize();
+    });
+  });
+}
+
+}  // namespace facetests

@@ -1,0 +1,45 @@
+#include "support/Screenshots.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace wintest {
+
+namespace {
+
+std::wstring widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Wine shows the Linux root as drive Z:.
+std::wstring windowsPathOf(const std::string& unixPath) {
+  std::wstring path = L"Z:" + widen(unixPath);
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+}  // namespace
+
+bool Screenshots::take(const std::string& name) const {
+  if (!enabled()) return true;
+  const std::string target = directory_ + "/" + name + ".xwd";
+  const std::wstring written = windowsPathOf(target);
+  DeleteFileW(written.c_str());
+  // Wine starts Linux programs directly; the rename tells that the picture is complete.
+  std::wstring command = widen("/bin/sh -c \"xwd -root -silent -out '" + target + ".part' && mv '" + target +
+                               ".part' '" + target + "'\"");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process) == 0)
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    if (GetFileAttributesW(written.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+}  // namespace wintest

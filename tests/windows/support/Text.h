@@ -1,0 +1,13 @@
+#pragma once
+// Conversions for the tests: expected texts are written as wide literals, the plug-in's texts
+// are Windows-1252, and the report is UTF-8.
+#include <string>
+#include <string_view>
+
+namespace wintest {
+
+std::string ansi(std::wstring_view wide);
+std::wstring fromAnsi(std::string_view ansi);
+std::string utf8(std::wstring_view wide);
+
+}  // namespace wintest
