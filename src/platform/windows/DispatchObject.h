@@ -1,8 +1,9 @@
 #pragma once
 // A COM object driven through IDispatch by member names. ADO is reached this way: its type
 // library is part of every Windows, while MinGW's C++ ADO headers do not compile.
-#include <oleauto.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <oleauto.h>
 
 #include <string>
 #include <vector>

@@ -1,6 +1,7 @@
 #pragma once
-#include <oleauto.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <oleauto.h>
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,7 @@
 // Wine has ADO but no Jet provider: connecting fails there, and that failure must be clean.
-#include <objbase.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <objbase.h>
 
 #include <functional>
 

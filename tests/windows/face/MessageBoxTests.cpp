@@ -13,9 +13,15 @@ using wintest::ExpectedDialog;
 
 namespace {
 
-void expectBox(Context& context, const std::string& name, MessageKind kind, ExpectedDialog expected) {
+void expectBox(Context& context, const std::string& name, MessageKind kind, const std::wstring& caption,
+               const std::wstring& text, LPCWSTR icon, const std::string& screenshot) {
   context.run.run(name, [&](Checks& checks) {
-    const std::wstring text = expected.texts.front();
+    ExpectedDialog expected;
+    expected.caption = caption;
+    expected.texts = {text};
+    expected.buttons = {L"OK"};
+    expected.icon = icon;
+    expected.screenshot = screenshot;
     checks.none(context.watcher.run({expected}, [&] { ui().showMessage(kind, wintest::ansi(text)); }));
   });
 }
@@ -27,18 +33,11 @@ void messageBoxTests(Context& context) {
   const std::wstring twoLines =
       L"ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!\r\n Die Summe ist zu groß";
   expectBox(context, "an error box has the caption Fehler, the error icon and OK", MessageKind::Error,
-            {L"Fehler", {twoLines}, {L"OK"}, IDI_ERROR, {}, {}, IDOK, "message-error"});
+            L"Fehler", twoLines, IDI_ERROR, "message-error");
   expectBox(context, "a warning box has the caption Warnung, the warning icon and OK", MessageKind::Warning,
-            {L"Warnung", {twoLines}, {L"OK"}, IDI_WARNING, {}, {}, IDOK, "message-warning"});
-  expectBox(context, "a plain box has the caption Meldung and OK", MessageKind::Plain,
-            {L"Meldung",
-             {L"Der Wert 'Maßnahme' konnte nicht geschrieben werden."},
-             {L"OK"},
-             nullptr,
-             {},
-             {},
-             IDOK,
-             "message-plain"});
+            L"Warnung", twoLines, IDI_WARNING, "message-warning");
+  expectBox(context, "a plain box has the caption Meldung and OK", MessageKind::Plain, L"Meldung",
+            L"Der Wert 'Maßnahme' konnte nicht geschrieben werden.", nullptr, "message-plain");
 }
 
 }  // namespace facetests

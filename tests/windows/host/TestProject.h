@@ -19,7 +19,7 @@
 
 namespace testhost {
 
-struct CaseInsensitiveLess {
+struct TEST_HOST_API CaseInsensitiveLess {
   bool operator()(const std::string& left, const std::string& right) const;
 };
 using Values = std::map<std::string, std::string, CaseInsensitiveLess>;

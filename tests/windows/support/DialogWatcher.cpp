@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <set>
+#include <stdexcept>
 
 #include "support/Text.h"
 #include "support/WindowInspection.h"
@@ -52,6 +53,9 @@ void compare(WatchState& state, const ExpectedDialog& expected, const WindowView
     if (icon == view.controls.end() || icon->icon != systemIcon(expected.icon))
       problem("other icon than expected");
   }
+  if (expected.owner != nullptr &&
+      (GetWindow(view.handle, GW_OWNER) != expected.owner || IsWindowEnabled(expected.owner)))
+    problem("not modal to its owner");
   if (expected.edit) {
     const ControlView* edit = view.control(L"Edit");
     if (edit == nullptr || edit->text != *expected.edit)
@@ -69,6 +73,7 @@ void answer(WatchState& state, HWND dialog) {
   }
   const ExpectedDialog& expected = state.expected[state.next++];
   compare(state, expected, view);
+  if (expected.whileShown) expected.whileShown(state.problems);
   if (!expected.screenshot.empty() && !state.screenshots->take(expected.screenshot))
     state.problems.push_back("no screenshot " + expected.screenshot);
   if (expected.type) {
@@ -106,6 +111,27 @@ DWORD WINAPI watch(void* context) {
   return 0;
 }
 
+// The watcher thread for as long as the object lives: it is stopped and joined also when the
+// work throws, since it reads the state the work's caller owns.
+class WatcherThread {
+ public:
+  explicit WatcherThread(WatchState& state)
+      : state_(state), thread_(CreateThread(nullptr, 0, watch, &state, 0, nullptr)) {
+    if (thread_ == nullptr) throw std::runtime_error("the watcher thread could not be started");
+  }
+  ~WatcherThread() {
+    state_.done = true;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  WatcherThread(const WatcherThread&) = delete;
+  WatcherThread& operator=(const WatcherThread&) = delete;
+
+ private:
+  WatchState& state_;
+  HANDLE thread_;
+};
+
 }  // namespace
 
 HICON systemIcon(LPCWSTR icon) { return LoadIconW(nullptr, icon); }
@@ -116,12 +142,10 @@ std::vector<std::string> DialogWatcher::run(std::vector<ExpectedDialog> expected
   state.expected = std::move(expected);
   state.timeLimitMs = timeLimitMs;
   state.screenshots = &screenshots_;
-  const HANDLE watcher = CreateThread(nullptr, 0, watch, &state, 0, nullptr);
-  if (watcher == nullptr) return {"the watcher thread could not be started"};
-  work();
-  state.done = true;
-  WaitForSingleObject(watcher, INFINITE);
-  CloseHandle(watcher);
+  {
+    const WatcherThread watcher(state);
+    work();
+  }
   for (std::size_t missing = state.next; missing < state.expected.size(); ++missing)
     state.problems.push_back("dialog \"" + utf8(state.expected[missing].caption) + "\" was never shown");
   return state.problems;

@@ -2,21 +2,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include "support/UnixPath.h"
 
 namespace wintest {
 
 namespace {
-
 std::wstring widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
-// Wine shows the Linux root as drive Z:.
-std::wstring windowsPathOf(const std::string& unixPath) {
-  std::wstring path = L"Z:" + widen(unixPath);
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
-
 }  // namespace
 
 bool Screenshots::take(const std::string& name) const {

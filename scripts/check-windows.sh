@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Windows face: builds aggregate.dll for 32-bit Windows (what the host loads) and for 64-bit
+# Windows (what runs under Wine), checks the 32-bit binary and runs the tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs="${JOBS:-$(nproc)}"
+
+for preset in windows-i686 windows-x86_64; do
+  echo "== Windows build: $preset"
+  timeout 600 cmake --preset "$preset" >/dev/null
+  timeout 3000 cmake --build --preset "$preset" -j "$jobs"
+done
+
+echo "== Windows: the 32-bit DLL as the host sees it"
+bash tests/windows/check-binary.sh build/windows-i686
+
+echo "== Windows: the 64-bit DLL under Wine"
+bash tests/windows/run-under-wine.sh build/windows-x86_64

@@ -1,0 +1,76 @@
+#pragma once
+// What every end-to-end test shares: the host's main window, the project folder, aggregate.dll
+// loaded as the host loads it, and the user who answers its dialogs.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TestProject.h"
+#include "support/DialogWatcher.h"
+#include "support/Screenshots.h"
+#include "support/TestRun.h"
+
+namespace plugintests {
+
+struct ExpectedExport {
+  int ordinal = 0;
+  std::string name;
+};
+
+// The host's main window: dialogs of the plug-in are modal to it, and it answers the
+// temporary-object message with 0 (this host builds no geometry).
+class HostMainWindow {
+ public:
+  HostMainWindow();
+  ~HostMainWindow();
+  HostMainWindow(const HostMainWindow&) = delete;
+  HostMainWindow& operator=(const HostMainWindow&) = delete;
+
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// aggregate.dll, loaded by name from the program's folder as the host loads it.
+class PluginLibrary {
+ public:
+  PluginLibrary();
+  ~PluginLibrary();
+  PluginLibrary(const PluginLibrary&) = delete;
+  PluginLibrary& operator=(const PluginLibrary&) = delete;
+
+  HMODULE module() const { return module_; }
+  // Calls an export found by name; throws std::runtime_error when there is none.
+  int16_t call(const char* name, intptr_t arg1 = 0, intptr_t arg2 = 0, intptr_t arg3 = 0) const;
+
+ private:
+  HMODULE module_;
+};
+
+struct Context {
+  wintest::TestRun& run;
+  wintest::DialogWatcher& watcher;
+  const wintest::Screenshots& screenshots;
+  const HostMainWindow& window;
+  const PluginLibrary& plugin;
+  std::vector<ExpectedExport> expectedExports;
+  std::string projectDirectory;  // Windows-1252, ends with a backslash
+  bool loadedQuietly = false;    // no host call while the DLL was loaded
+
+  // An empty project in the project folder, without a change list; the observer is removed.
+  testhost::TestProject& freshProject() const;
+  // A dialog as the plug-in shows it: modal to the host window.
+  wintest::ExpectedDialog dialog(std::wstring caption, std::vector<std::wstring> texts,
+                                 std::vector<std::wstring> buttons = {L"OK"}, LPCWSTR icon = nullptr) const;
+};
+
+void exportTableTests(Context& context);
+void deleteObjectTests(Context& context);
+void transferTests(Context& context);
+void measureTests(Context& context);
+void attributeHandlerTests(Context& context);
+void areaBalanceTests(Context& context);
+
+}  // namespace plugintests

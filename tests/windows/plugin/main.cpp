@@ -1,0 +1,70 @@
+// aggregate.dll end to end under Wine: loaded by a host program, driven through its exports,
+// answered by the test host's tlAPI32.dll and by a watcher that plays the user.
+// Arguments: the screenshot folder and the expected export table, both as Linux paths.
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "HostFixture.h"
+#include "support/Text.h"
+#include "support/UnixPath.h"
+
+namespace {
+
+std::vector<plugintests::ExpectedExport> readExpectedExports(const std::string& unixPath) {
+  std::ifstream file(std::filesystem::path(wintest::windowsPathOf(unixPath)));
+  std::vector<plugintests::ExpectedExport> exports;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line.front() == '#') continue;
+    std::istringstream fields(line);
+    plugintests::ExpectedExport entry;
+    if (fields >> entry.ordinal >> entry.name) exports.push_back(entry);
+  }
+  return exports;
+}
+
+// A folder of its own in the temporary folder, with a blank in its name as users have them.
+std::string createProjectDirectory() {
+  wchar_t temporary[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH, temporary);
+  const std::wstring directory = std::wstring(temporary) + L"Projekt Süd\\";
+  CreateDirectoryW(directory.c_str(), nullptr);
+  return wintest::ansi(directory);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fputs("usage: aggregate_host_tests <screenshot folder> <expected-exports.txt>\n", stderr);
+    return 2;
+  }
+  const wintest::Screenshots screenshots(argv[1]);
+  wintest::DialogWatcher watcher(screenshots);
+  wintest::TestRun run;
+  const plugintests::HostMainWindow window;
+  const std::string projectDirectory = createProjectDirectory();
+  testhost::testProject().reset(projectDirectory, projectDirectory + "Projekt.mdb",
+                                reinterpret_cast<intptr_t>(window.handle()));
+  const plugintests::PluginLibrary plugin;
+  plugintests::Context context{run,
+                               watcher,
+                               screenshots,
+                               window,
+                               plugin,
+                               readExpectedExports(argv[2]),
+                               projectDirectory,
+                               testhost::testProject().calls().empty()};
+
+  plugintests::exportTableTests(context);
+  plugintests::deleteObjectTests(context);
+  plugintests::attributeHandlerTests(context);
+  plugintests::transferTests(context);
+  plugintests::measureTests(context);
+  plugintests::areaBalanceTests(context);
+  return run.finish();
+}
