@@ -131,7 +131,6 @@ class Host {
   Session& session();  // internal; the host's own tests reach the table layer through it
 
  private:
-  class Scope;
   std::unique_ptr<Session> session_;
   void beginAtomic();
   void endAtomic(bool ok);
