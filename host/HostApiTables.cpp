@@ -30,7 +30,7 @@ int16_t copyValue(const std::optional<std::string>& value, char* buffer, int32_t
 
 // A value written by the plug-in; with "notify own writes" the attached handler decides what is stored.
 std::string valueToStore(Session& s, const char* table, const char* field, const char* value) {
-  if (s.notifyOwnWrites) {
+  if (s.notifyOwnWrites && s.plugin() != nullptr) {
     if (auto handler = s.handlerFor(table, field)) return host::cp1252ToUtf8(s.callHandler(*handler, value));
   }
   return host::cp1252ToUtf8(value);
