@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 
 #include "CommandLine.h"
@@ -96,7 +97,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& command : line.commands) runner.run(command);
   } catch (const std::exception& e) {
     out.flush();
-    err << "tolvar: " << e.what() << "\n";
+    std::string message = e.what();
+    std::replace(message.begin(), message.end(), '\n', ' ');  // one line, whatever a library said
+    err << "tolvar: " << message << "\n";
     return 1;
   }
   return 0;
