@@ -33,7 +33,7 @@ class CommandRunner {
     } else if (name == "run") {
       runExport(a[0]);
     } else if (name == "edit") {
-      ensurePlugin();
+      if (host_.handlers().count(a[1] + "." + a[3]) != 0) ensurePlugin();
       out_ << host_.editField(a[0], a[1], std::stoll(a[2]), a[3], a[4]) << "\n";
     } else if (name == "notify-own-writes") {
       host_.setNotifyOwnWrites(a[0] == "on");
