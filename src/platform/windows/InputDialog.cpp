@@ -4,6 +4,7 @@
 
 #include "boundary/LibraryError.h"
 #include "platform/windows/DialogTemplate.h"
+#include "platform/windows/ModalScope.h"
 #include "platform/windows/ModuleInstance.h"
 #include "platform/windows/WideText.h"
 

@@ -1,9 +1,10 @@
 // Windows face of the user interface: message boxes, the input dialog and progress windows are
-// real Win32 windows, modal to whichever window of the host is active.
+// real Win32 windows; a modal one is owned by the active window and blocks all the others.
 #include <windows.h>
 
 #include "platform/UserInterface.h"
 #include "platform/windows/InputDialog.h"
+#include "platform/windows/ModalScope.h"
 #include "platform/windows/WaitCursorState.h"
 #include "platform/windows/WideText.h"
 #include "platform/windows/Win32ProgressWindow.h"
@@ -34,10 +35,9 @@ class Win32UserInterface final : public UserInterface {
  public:
   void showMessage(MessageKind kind, const std::string& text) override {
     const MessageStyle style = styleOf(kind);
-    const HWND owner = GetActiveWindow();
-    // Without an active window the box disables all of the thread's windows instead.
-    const UINT modality = owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL;
-    MessageBoxW(owner, win32::wideFromAnsi(text).c_str(), style.caption, MB_OK | style.icon | modality);
+    const win32::ModalScope modal(GetActiveWindow());
+    MessageBoxW(modal.owner(), win32::wideFromAnsi(text).c_str(), style.caption,
+                MB_OK | style.icon | MB_APPLMODAL);
   }
 
   std::optional<std::string> askText(const std::string& title, const std::string& prompt,

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include <functional>
+#include <utility>
 
 #include "FaceTests.h"
 #include "boundary/LibraryError.h"
@@ -68,23 +69,19 @@ void checkFailure(Checks& checks, const std::string& message) {
 void adoFailureTests(Context& context) {
   context.run.group("ADO without a Jet provider");
 
-  context.run.run("the project database fails with a message and leaves COM as it was", [&](Checks& checks) {
-    onNewThread([&] {
-      checkFailure(checks, connectionFailure(connectProject));
-      const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-      checks.that(again == S_OK, "COM is uninitialised again on a thread that had none");
-      if (SUCCEEDED(again)) CoUninitialize();
-    });
-  });
-
-  context.run.run("the change list fails with a message and leaves COM as it was", [&](Checks& checks) {
-    onNewThread([&] {
-      checkFailure(checks, connectionFailure(connectChanges));
-      const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-      checks.that(again == S_OK, "COM is uninitialised again on a thread that had none");
-      if (SUCCEEDED(again)) CoUninitialize();
-    });
-  });
+  const std::pair<const char*, void (*)()> connections[] = {{"the project database", connectProject},
+                                                            {"the change list", connectChanges}};
+  for (const auto& [name, connect] : connections) {
+    context.run.run(std::string(name) + " fails with a message and leaves COM as it was",
+                    [&](Checks& checks) {
+                      onNewThread([&] {
+                        checkFailure(checks, connectionFailure(connect));
+                        const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+                        checks.that(again == S_OK, "COM is uninitialised again on a thread that had none");
+                        if (SUCCEEDED(again)) CoUninitialize();
+                      });
+                    });
+  }
 
   context.run.run("a host thread already in an apartment keeps it", [&](Checks& checks) {
     onNewThread([&] {

@@ -3,6 +3,7 @@
 #include "FaceTests.h"
 #include "platform/UserInterface.h"
 #include "support/Text.h"
+#include "support/WindowInspection.h"
 
 namespace facetests {
 
@@ -38,6 +39,30 @@ void messageBoxTests(Context& context) {
             L"Warnung", twoLines, IDI_WARNING, "message-warning");
   expectBox(context, "a plain box has the caption Meldung and OK", MessageKind::Plain, L"Meldung",
             L"Der Wert 'Maßnahme' konnte nicht geschrieben werden.", nullptr, "message-plain");
+
+  context.run.run("a box over a progress window blocks every window of the program", [&](Checks& checks) {
+    const HWND other = CreateWindowExW(0, L"STATIC", L"Hauptfenster", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       300, 200, nullptr, nullptr, nullptr, nullptr);
+    aggregate::platform::ProgressWindowLayout layout;
+    layout.caption = "Fortschritt";
+    layout.clientWidth = 200;
+    layout.clientHeight = 40;
+    layout.label = {8, 8, 180, 16};
+    auto progress = ui().createProgressWindow(layout);
+    progress->show();
+    const HWND shown = wintest::findWindow(L"Fortschritt");
+    ExpectedDialog expected;
+    expected.caption = L"Fehler";
+    expected.buttons = {L"OK"};
+    expected.blocked = other;
+    expected.whileShown = [&](std::vector<std::string>& problems) {
+      if (IsWindowEnabled(shown) != FALSE) problems.push_back("the progress window is not blocked");
+    };
+    checks.none(context.watcher.run({expected}, [&] { ui().showMessage(MessageKind::Error, "Fehler"); }));
+    checks.that(IsWindowEnabled(other) != FALSE && IsWindowEnabled(shown) != FALSE, "both are enabled again");
+    progress.reset();
+    DestroyWindow(other);
+  });
 }
 
 }  // namespace facetests

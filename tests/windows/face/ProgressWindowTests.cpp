@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "FaceTests.h"
 #include "platform/UserInterface.h"
@@ -59,6 +60,17 @@ void checkFrame(Checks& checks, const wintest::WindowView& view, SIZE client) {
               "centred on the screen");
 }
 
+// The shown window with that caption, checked for a frame without title-bar buttons, the
+// client size and its place in the middle of the screen; nullopt when it is not shown.
+std::optional<wintest::WindowView> shownWindow(Checks& checks, const std::wstring& caption, SIZE client) {
+  const HWND shown = wintest::findWindow(caption);
+  checks.that(shown != nullptr, "the window is shown with its caption");
+  if (shown == nullptr) return std::nullopt;
+  auto view = wintest::inspect(shown);
+  checkFrame(checks, view, client);
+  return view;
+}
+
 // True when the label has nothing left to paint: it was repainted without a message loop.
 bool painted(HWND control) { return GetUpdateRect(control, nullptr, FALSE) == FALSE; }
 
@@ -70,13 +82,11 @@ void progressWindowTests(Context& context) {
   context.run.run("the transfer window: frame, size, place and status line", [&](Checks& checks) {
     auto window = ui().createProgressWindow(transferLayout());
     window->show();
-    const HWND shown = wintest::findWindow(L"Datenübertragung BT -> GB");
-    checks.that(shown != nullptr, "the window is shown with its caption");
-    if (shown == nullptr) return;
-    const auto view = wintest::inspect(shown);
-    checkFrame(checks, view, {380, 29});
-    const auto* label = view.control(L"Static");
-    checks.that(label != nullptr && view.control(L"Button") == nullptr, "one label, no button");
+    const auto view = shownWindow(checks, L"Datenübertragung BT -> GB", {380, 29});
+    if (!view) return;
+    const HWND shown = view->handle;
+    const auto* label = view->control(L"Static");
+    checks.that(label != nullptr && view->control(L"Button") == nullptr, "one label, no button");
     if (label == nullptr) return;
     checks.equal(label->text, L"Start", "initial status");
     checkRect(checks, label->rect, {8, 8, 8 + 417, 8 + 16}, "label");
@@ -98,13 +108,10 @@ void progressWindowTests(Context& context) {
     auto window = ui().createProgressWindow(measureLayout());
     window->show();
     window->setStatus("M-12 (2 von 7)");
-    const HWND shown = wintest::findWindow(L"Aggregation von Maßnahme-Objekten");
-    checks.that(shown != nullptr, "the window is shown with its caption");
-    if (shown == nullptr) return;
-    const auto view = wintest::inspect(shown);
-    checkFrame(checks, view, {257, 77});
-    const auto* label = view.control(L"Static");
-    const auto* button = view.control(L"Button");
+    const auto view = shownWindow(checks, L"Aggregation von Maßnahme-Objekten", {257, 77});
+    if (!view) return;
+    const auto* label = view->control(L"Static");
+    const auto* button = view->control(L"Button");
     checks.that(label != nullptr && button != nullptr, "a label and a button");
     if (label == nullptr || button == nullptr) return;
     checks.equal(label->text, L"M-12 (2 von 7)", "status");

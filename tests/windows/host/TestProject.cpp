@@ -229,24 +229,18 @@ int32_t TestProject::recordCount(const std::string& table) {
   return static_cast<int32_t>(visibleRows(table).size());
 }
 
-bool TestProject::first(const std::string& table) {
-  const std::vector<Row*> rows = visibleRows(table);
-  if (rows.empty()) {
-    cursor(table) = Cursor{};
-    followParent(table);
-  } else {
-    positionAt(table, rows, 0, true, false);
-  }
-  return true;
-}
+bool TestProject::first(const std::string& table) { return positionAtEnd(table, true); }
 
-bool TestProject::last(const std::string& table) {
+bool TestProject::last(const std::string& table) { return positionAtEnd(table, false); }
+
+// First sets BOF and Last sets EOF, as the host's datasets do.
+bool TestProject::positionAtEnd(const std::string& table, bool first) {
   const std::vector<Row*> rows = visibleRows(table);
   if (rows.empty()) {
     cursor(table) = Cursor{};
     followParent(table);
   } else {
-    positionAt(table, rows, rows.size() - 1, false, true);
+    positionAt(table, rows, first ? 0 : rows.size() - 1, first, !first);
   }
   return true;
 }

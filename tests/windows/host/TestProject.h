@@ -101,6 +101,7 @@ class TEST_HOST_API TestProject {
   Row* currentRow(const std::string& table);
   Row* rowByKey(int32_t key, const std::string& table);
   static std::optional<std::string> fieldOf(const Row& row, const std::string& field);
+  bool positionAtEnd(const std::string& table, bool first);
   void positionAt(const std::string& table, const std::vector<Row*>& rows, std::size_t index, bool bof,
                   bool eof);
   void followParent(const std::string& parentTable);

@@ -1,9 +1,11 @@
 #include <windows.h>
 
 #include "HostFixture.h"
-#include "ObjectClasses.h"
+#include "boundary/ObjectClasses.h"
 
 namespace plugintests {
+
+using aggregate::kClassGB;
 
 using wintest::Checks;
 

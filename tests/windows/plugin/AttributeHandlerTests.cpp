@@ -4,9 +4,12 @@
 #include <cstring>
 
 #include "HostFixture.h"
-#include "ObjectClasses.h"
+#include "boundary/ObjectClasses.h"
 
 namespace plugintests {
+
+using aggregate::kClassBT;
+using aggregate::kClassGB;
 
 using wintest::Checks;
 

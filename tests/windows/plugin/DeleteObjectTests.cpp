@@ -1,10 +1,12 @@
 #include <windows.h>
 
 #include "HostFixture.h"
-#include "ObjectClasses.h"
+#include "boundary/ObjectClasses.h"
 #include "support/Text.h"
 
 namespace plugintests {
+
+using aggregate::kClassBT;
 
 using wintest::Checks;
 using wintest::ExpectedDialog;

@@ -62,7 +62,7 @@ wintest::ExpectedDialog Context::dialog(std::wstring caption, std::vector<std::w
   expected.texts = std::move(texts);
   expected.buttons = std::move(buttons);
   expected.icon = icon;
-  expected.owner = window.handle();
+  expected.blocked = window.handle();
   return expected;
 }
 

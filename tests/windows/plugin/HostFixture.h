@@ -61,7 +61,7 @@ struct Context {
 
   // An empty project in the project folder, without a change list; the observer is removed.
   testhost::TestProject& freshProject() const;
-  // A dialog as the plug-in shows it: modal to the host window.
+  // A dialog as the plug-in shows it: the host window is blocked while it shows.
   wintest::ExpectedDialog dialog(std::wstring caption, std::vector<std::wstring> texts,
                                  std::vector<std::wstring> buttons = {L"OK"}, LPCWSTR icon = nullptr) const;
 };

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "HostFixture.h"
-#include "ObjectClasses.h"
+#include "boundary/ObjectClasses.h"
 #include "support/Text.h"
 #include "support/WindowInspection.h"
 
 namespace plugintests {
+
+using aggregate::kClassBT;
+using aggregate::kClassMAS;
 
 using wintest::Checks;
 

@@ -3,11 +3,15 @@
 #include <algorithm>
 
 #include "HostFixture.h"
-#include "ObjectClasses.h"
+#include "boundary/ObjectClasses.h"
 #include "support/Text.h"
 #include "support/WindowInspection.h"
 
 namespace plugintests {
+
+using aggregate::kClassBT;
+using aggregate::kClassFSN;
+using aggregate::kClassGB;
 
 using wintest::Checks;
 

@@ -53,9 +53,8 @@ void compare(WatchState& state, const ExpectedDialog& expected, const WindowView
     if (icon == view.controls.end() || icon->icon != systemIcon(expected.icon))
       problem("other icon than expected");
   }
-  if (expected.owner != nullptr &&
-      (GetWindow(view.handle, GW_OWNER) != expected.owner || IsWindowEnabled(expected.owner)))
-    problem("not modal to its owner");
+  if (expected.blocked != nullptr && IsWindowEnabled(expected.blocked) != FALSE)
+    problem("does not block \"" + utf8(inspect(expected.blocked).caption) + "\"");
   if (expected.edit) {
     const ControlView* edit = view.control(L"Edit");
     if (edit == nullptr || edit->text != *expected.edit)

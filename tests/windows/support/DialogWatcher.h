@@ -24,7 +24,7 @@ struct ExpectedDialog {
   std::optional<std::wstring> type;   // typed into the edit before pressing
   int press = IDOK;                   // id of the button pressed
   std::string screenshot;             // picture name; empty takes none
-  HWND owner = nullptr;               // when set: the dialog's owner, disabled while the dialog shows
+  HWND blocked = nullptr;             // when set: a window that must be disabled while the dialog shows
   // Further checks while the dialog shows, on the watcher thread; adds what it finds wrong.
   std::function<void(std::vector<std::string>& problems)> whileShown;
 };
