@@ -25,6 +25,28 @@ struct DbfClose {
 };
 using DbfFile = std::unique_ptr<DBFInfo, DbfClose>;
 
+// shapelib looks for "<stem>.dbf" before "<stem>.DBF"; on a case-sensitive file system the
+// first may be another file than the project's TA_LIST.DBF.
+SAFile openWithUpperCaseExtension(const char* filename, const char* access) {
+  std::string name(filename);
+  if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".dbf") == 0)
+    name.replace(name.size() - 3, 3, "DBF");
+  SAHooks defaults;
+  SASetupDefaultHooks(&defaults);
+  return defaults.FOpen(name.c_str(), access);
+}
+
+// The library's own reasons are told to the user in German; shapelib's stay off the console.
+void ignoreLibraryMessage(const char*) {}
+
+SAHooks changeListHooks() {
+  SAHooks hooks;
+  SASetupDefaultHooks(&hooks);
+  hooks.FOpen = openWithUpperCaseExtension;
+  hooks.Error = ignoreLibraryMessage;
+  return hooks;
+}
+
 struct CharacterField {
   int index = -1;
   int offset = 0;  // in the raw record, after the deletion flag
@@ -71,7 +93,8 @@ class DbfChangeList final : public ChangeListConnection {
   [[noreturn]] static void fail(const std::string& reason) { throw LibraryError(reason); }
 
   DbfFile open(const char* access) const {
-    DbfFile file(DBFOpen(path_.c_str(), access));
+    SAHooks hooks = changeListHooks();
+    DbfFile file(DBFOpenLL(path_.c_str(), access, &hooks));
     if (file == nullptr) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
     return file;
   }
