@@ -88,13 +88,6 @@ TEST_F(TransferRecords, FitIgnoresAreaAndSubRecordsButNotTheThreeCodes) {
   EXPECT_FALSE(record->Fits(*readOne(btyp("wq", "1", {zusatz("a")}, {}, "x", "p"))));
 }
 
-TEST_F(TransferRecords, AreaComesFromTheObjectExceptForTheTargetAndGBSources) {
-  EXPECT_EQ(readOne(btyp("WQ", "9"), 1, 7)->Flaeche(), number("2.25"));
-  EXPECT_EQ(readOne(btyp("WQ", "9"), 3, 7)->Flaeche(), number("2.25"));
-  EXPECT_EQ(readOne(btyp("WQ", " 9,5 "), 2, 7)->Flaeche(), "9,5");
-  EXPECT_EQ(readOne(btyp("WQ", "9.5"), 9, 7)->Flaeche(), "9.5");
-}
-
 TEST_F(TransferRecords, AreasAreSummedWhicheverSeparatorTheyUse) {
   auto target = readOne(btyp("WQ", "1.5"));
   target->Merge(*readOne(btyp("WQ", "9"), 1, 7));
@@ -128,17 +121,6 @@ TEST_F(TransferRecords, NewCodesArriveLastFirstAndSharedOnesStayWithTheOtherReco
             (std::vector<std::string>{"a", "c", "b"}));
   EXPECT_EQ(valuesOf(written(*source)[0].children["Zusatzcodes"], "Zusatzcode"),
             (std::vector<std::string>{"a"}));
-}
-
-TEST_F(TransferRecords, TheSameNewCodeFromTwoSourcesIsTakenOnce) {
-  auto target = readOne(btyp("WQ", "1"));
-  auto first = readOne(btyp("WQ", "1", {zusatz("a")}));
-  auto second = readOne(btyp("WQ", "1", {zusatz("a")}));
-  target->Merge(*first);
-  target->Merge(*second);
-  EXPECT_EQ(valuesOf(written(*target)[0].children["Zusatzcodes"], "Zusatzcode"),
-            (std::vector<std::string>{"a"}));
-  EXPECT_EQ(written(*second)[0].children["Zusatzcodes"].size(), 1U);
 }
 
 TEST_F(TransferRecords, EqualVegetationTypesAndLayersMergeDownToTheSpecies) {
@@ -177,31 +159,6 @@ TEST_F(TransferRecords, EqualVegetationTypesAndLayersMergeDownToTheSpecies) {
             (std::vector<std::string>{"Bufo"}));
 }
 
-TEST_F(TransferRecords, AnAgreedAbundanceClassIsKept) {
-  auto target = readOne(btyp("WQ", "1", {}, {vegetation("V", {schicht("K", {pflanze("Carex", "2")})})}));
-  target->Merge(*readOne(btyp("WQ", "1", {}, {vegetation("V", {schicht("K", {pflanze("Carex", "2")})})})));
-  const auto rows = written(*target);
-  const auto& pflanzen =
-      rows[0].children.at("Vegetationstyp")[0].children.at("Schichtung")[0].children.at("Pflanzenliste");
-  EXPECT_EQ(valuesOf(pflanzen, "Anzahl_klass"), (std::vector<std::string>{"2"}));
-}
-
-TEST_F(TransferRecords, AnimalsWithoutSpeciesAreDroppedWhenReadPlantsWithoutSpeciesAreNot) {
-  const auto record = readOne(
-      btyp("WQ", "1", {}, {vegetation("V", {schicht("K", {pflanze("", "1")}, {tier(""), tier("Rana")})})}));
-  const auto rows = written(*record);
-  const auto& layer = rows[0].children.at("Vegetationstyp")[0].children.at("Schichtung")[0];
-  EXPECT_EQ(valuesOf(layer.children.at("Tierliste"), "Tierart"), (std::vector<std::string>{"Rana"}));
-  EXPECT_EQ(valuesOf(layer.children.at("Pflanzenliste"), "Pflanzenart"), (std::vector<std::string>{""}));
-}
-
-TEST_F(TransferRecords, BTToFSNRecordsCarryCodesButNoVegetationTypes) {
-  const auto record = readOne(btyp("WQ", "1", {zusatz("a")}, {vegetation("V", {})}), 4);
-  const auto rows = written(*record);
-  EXPECT_EQ(rows[0].children.at("Zusatzcodes").size(), 1U);
-  EXPECT_EQ(rows[0].children.count("Vegetationstyp"), 0U);
-}
-
 TEST_F(TransferRecords, AnAppendedRowGetsItsFieldsInTheHostsOrderAndAnimalsBeforePlants) {
   const auto record = readOne(btyp(
       "WQ", "2", {}, {vegetation("V", {schicht("K", {pflanze("Carex", "2")}, {tier("Rana")})})}, "x", "p"));
@@ -218,22 +175,6 @@ TEST_F(TransferRecords, AnAppendedRowGetsItsFieldsInTheHostsOrderAndAnimalsBefor
                         "BtypHtyp.FLAECHE=2", "BtypHtyp.Biotoptyp=WQ", "Vegetationstyp.Vegetationstyp=V",
                         "Schichtung.Schicht=K", "Tierliste.Tierart=Rana", "Pflanzenliste.Pflanzenart=Carex",
                         "Pflanzenliste.Anzahl_klass=2"}));
-}
-
-TEST_F(TransferRecords, ExistingRowsAreFoundAndOnlyTheAreaIsWritten) {
-  const std::vector<Row> target = {btyp(
-      "WQ", "1", {zusatz("a")}, {vegetation("V", {schicht("K", {pflanze("Carex", "2")}, {tier("Rana")})})})};
-  const auto record =
-      readOne(btyp("WQ", "4,5", {zusatz("a")},
-                   {vegetation("V", {schicht("K", {pflanze("Carex", "5")}, {tier("Rana")})})}),
-              1);
-  const auto rows = written(*record, target);
-  ASSERT_EQ(rows.size(), 1U);
-  EXPECT_EQ(rows[0].fields.at("FLAECHE"), record->Flaeche());
-  EXPECT_EQ(rows[0].children.at("Zusatzcodes").size(), 1U);
-  const auto& layer = rows[0].children.at("Vegetationstyp")[0].children.at("Schichtung")[0];
-  EXPECT_EQ(valuesOf(layer.children.at("Pflanzenliste"), "Anzahl_klass"), (std::vector<std::string>{"2"}));
-  EXPECT_EQ(layer.children.at("Tierliste").size(), 1U);
 }
 
 TEST_F(TransferRecords, ATargetRecordGoesBackIntoItsOwnRowEvenBesideAnEqualOne) {
