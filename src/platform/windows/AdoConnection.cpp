@@ -5,6 +5,7 @@
 
 #include "boundary/LibraryError.h"
 #include "platform/windows/AdoConstants.h"
+#include "platform/windows/ModuleLifetime.h"
 
 namespace aggregate::platform::win32 {
 
@@ -17,6 +18,7 @@ AdoConnection::AdoConnection(const std::string& connectionString)
 }
 
 AdoConnection::~AdoConnection() {
+  if (moduleDetaching()) return;
   try {
     if (connection_.get(L"State").toInteger() != ado::kStateClosed) connection_.call(L"Close");
   } catch (const LibraryError&) {  // releasing the object below closes it all the same

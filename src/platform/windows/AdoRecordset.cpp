@@ -2,11 +2,12 @@
 
 #include "boundary/LibraryError.h"
 #include "platform/windows/AdoConstants.h"
+#include "platform/windows/ModuleLifetime.h"
 
 namespace aggregate::platform::win32 {
 
 AdoRecordset::~AdoRecordset() {
-  if (recordset_.pointer() == nullptr) return;
+  if (recordset_.pointer() == nullptr || moduleDetaching()) return;
   try {
     if (recordset_.get(L"State").toInteger() != ado::kStateClosed) recordset_.call(L"Close");
   } catch (const LibraryError&) {  // releasing the object below closes it all the same

@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "platform/windows/ComError.h"
+#include "platform/windows/ModuleLifetime.h"
 
 namespace aggregate::platform::win32 {
 
@@ -14,7 +15,7 @@ ComApartment::ComApartment() {
 }
 
 ComApartment::~ComApartment() {
-  if (mustUninitialize_) CoUninitialize();
+  if (mustUninitialize_ && !moduleDetaching()) CoUninitialize();
 }
 
 }  // namespace aggregate::platform::win32

@@ -46,7 +46,9 @@ void throwComError(std::string_view call, HRESULT result, std::wstring descripti
   if (description.empty()) description = descriptionOfResult(result);
   std::array<char, 16> code{};
   std::snprintf(code.data(), code.size(), "0x%08lX", static_cast<unsigned long>(result));
-  throw LibraryError(std::string(call) + ": " + ansiFromWide(description) + " (" + code.data() + ")");
+  const std::string reason =
+      description.empty() ? std::string(" fehlgeschlagen") : ": " + ansiFromWide(description);
+  throw LibraryError(std::string(call) + reason + " (" + code.data() + ")");
 }
 
 }  // namespace aggregate::platform::win32

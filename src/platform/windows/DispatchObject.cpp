@@ -1,6 +1,7 @@
 #include "platform/windows/DispatchObject.h"
 
 #include "platform/windows/ComError.h"
+#include "platform/windows/ModuleLifetime.h"
 #include "platform/windows/WideText.h"
 
 namespace aggregate::platform::win32 {
@@ -56,7 +57,7 @@ DispatchObject::DispatchObject(IDispatch* object, std::string name)
 }
 
 DispatchObject::~DispatchObject() {
-  if (object_ != nullptr) object_->Release();
+  if (object_ != nullptr && !moduleDetaching()) object_->Release();
 }
 
 DispatchObject::DispatchObject(DispatchObject&& other) noexcept

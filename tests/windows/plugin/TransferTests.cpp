@@ -17,7 +17,7 @@ using wintest::Checks;
 
 namespace {
 
-constexpr bool kTransferOnMain = false;
+constexpr bool kTransferOnMain = true;
 const std::string kMissing = "the transfer run is not on main yet";
 const std::wstring kCaption = L"Datenübertragung BT -> GB";
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "HostFixture.h"
@@ -50,12 +51,12 @@ int main(int argc, char** argv) {
   const std::string projectDirectory = createProjectDirectory();
   testhost::testProject().reset(projectDirectory, projectDirectory + "Projekt.mdb",
                                 reinterpret_cast<intptr_t>(window.handle()));
-  const plugintests::PluginLibrary plugin;
+  std::optional<plugintests::PluginLibrary> plugin(std::in_place);
   plugintests::Context context{run,
                                watcher,
                                screenshots,
                                window,
-                               plugin,
+                               *plugin,
                                readExpectedExports(argv[2]),
                                projectDirectory,
                                testhost::testProject().calls().empty()};
@@ -66,5 +67,12 @@ int main(int argc, char** argv) {
   plugintests::transferTests(context);
   plugintests::measureTests(context);
   plugintests::areaBalanceTests(context);
+
+  run.group("unloading");
+  run.run("the DLL unloads after all commands, the change list's connection included",
+          [&](wintest::Checks& checks) {
+            plugin.reset();
+            checks.that(GetModuleHandleW(L"aggregate.dll") == nullptr, "aggregate.dll is unloaded");
+          });
   return run.finish();
 }

@@ -46,6 +46,10 @@ void compare(WatchState& state, const ExpectedDialog& expected, const WindowView
   const auto texts = view.texts(L"Static");
   for (const auto& text : expected.texts)
     if (std::find(texts.begin(), texts.end(), text) == texts.end()) problem("no text \"" + utf8(text) + "\"");
+  for (const auto& lead : expected.leads)
+    if (std::none_of(texts.begin(), texts.end(),
+                     [&](const std::wstring& text) { return text.starts_with(lead); }))
+      problem("no text beginning \"" + utf8(lead) + "\"");
   if (pushButtons(view) != expected.buttons) problem("other buttons than expected");
   if (expected.icon != nullptr) {
     const auto icon = std::find_if(view.controls.begin(), view.controls.end(),

@@ -18,6 +18,7 @@ struct ExpectedDialog {
 
   std::wstring caption;
   std::vector<std::wstring> texts;    // static texts, each exactly as shown
+  std::vector<std::wstring> leads;    // static texts that begin so, where the rest is not ours to fix
   std::vector<std::wstring> buttons;  // push-button captions, in creation order
   LPCWSTR icon = nullptr;             // the system icon a message box shows (IDI_ERROR, IDI_WARNING)
   std::optional<std::wstring> edit;   // the edit's text as the dialog opens
