@@ -1,6 +1,6 @@
 #pragma once
-// A COM object driven through IDispatch by member names. ADO is reached this way: its type
-// library is part of every Windows, while MinGW's C++ ADO headers do not compile.
+// A COM object driven through IDispatch by member names. ADO is reached this way: late binding
+// needs no ADO headers (MinGW's do not compile as C++) and works with any ADO version.
 #include <windows.h>
 // after windows.h, which it needs
 #include <oleauto.h>
