@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 fonts-wine xvfb xauth x11-apps imagemagick
+  wine64 xvfb xauth x11-apps imagemagick
 )
 
 missing=()
