@@ -93,6 +93,11 @@ void build(host::ProjectBuilder& project) {
   project.addRow("Pflanzenliste", 60, std::nullopt,
                  {{"Pflanzenart", "Großes Zweiblatt"}, {"Anzahl_klass", "1"}});
 
+  // The meadow of BT-002 is already recorded on GB-001 with 1 ha: BTToGB adds its area to this row
+  // and hangs its code and vegetation type below it.
+  project.addRow("BtypHtyp", 10, std::nullopt,
+                 {{"Biotoptyp", "xGMF"}, {"Oekotyp", "6510"}, {"P62_Typ", ""}, {"FLAECHE", "1"}});
+
   // Area figures for the area balance to complete: hectares only, and a share only.
   addBiotopeType(project, 11,
                  {{"Biotoptyp", "GMF"}, {"Oekotyp", "6510"}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}}, nullptr);
