@@ -4,49 +4,53 @@
 #include <string>
 #include <vector>
 
-#include "AreaProject.h"
 #include "ClassCodes.h"
-#include "ConsoleRedirect.h"
+#include "PluginSession.h"
 
 namespace {
+
+using e2e::addArea;
+using e2e::areaText;
 
 struct AreaRow {
   std::optional<std::string> flaeche;
   std::optional<std::string> anteil;
 };
 
-// A project of one object "OBJ".
-class BalanceProject : public AreaProject {
- public:
-  // Builds the one object of the project and gives its row keys.
-  std::vector<std::int64_t> object(std::int32_t classCode, double hectares,
-                                   const std::vector<AreaRow>& rows) {
-    const std::int32_t id = addObject("OBJ", classCode, hectares);
-    std::vector<std::int64_t> keys;
+class AreaBalance : public e2e::PluginSession {
+ protected:
+  // Starts a new project of the one object "OBJ"; gives its row keys.
+  std::vector<int64_t> object(int32_t classCode, double hectares, const std::vector<AreaRow>& rows) {
+    project = host::ProjectBuilder{};
+    addArea(project, 1, "OBJ", classCode, hectares);
+    std::vector<int64_t> keys;
     for (const AreaRow& row : rows)
-      keys.push_back(addRow(id, {{"FLAECHE", row.flaeche}, {"Flaechenanteil", row.anteil}}));
+      keys.push_back(project.addRow("BtypHtyp", 1, std::nullopt,
+                                    {{"FLAECHE", row.flaeche}, {"Flaechenanteil", row.anteil}}));
     return keys;
   }
 
   // Runs the command on the object; gives its console trace.
   std::string balance() {
-    host().setActive("OBJ");
-    host().resetCallCounts();
-    testsupport::StderrCapture stderrText;
-    EXPECT_EQ(host().runExport("BerechneBTFlaechen"), -1);
-    return stderrText.text();
-  }
-
-  std::string value(std::int64_t key, const std::string& field) const { return valueOf("OBJ", key, field); }
-
-  static std::string warning(const std::vector<std::string>& lines) {
-    std::string trace = "[Warnung] " + lines.at(0) + "\n";
-    for (std::size_t i = 1; i < lines.size(); ++i) trace += "  " + lines[i] + "\n";
+    host->setActive("OBJ");
+    host->resetCallCounts();
+    run("BerechneBTFlaechen", {});
     return trace;
   }
-};
 
-class AreaBalance : public ::testing::Test, public BalanceProject {};
+  std::string value(int64_t key, const std::string& field) const {
+    for (const host::Row& row : rows("OBJ", "BtypHtyp"))
+      if (row.key == key) return row.value(field);
+    ADD_FAILURE() << "no row " << key;
+    return {};
+  }
+
+  static std::string warning(const std::vector<std::string>& lines) {
+    std::string text = "[Warnung] " + lines.at(0) + "\n";
+    for (std::size_t i = 1; i < lines.size(); ++i) text += "  " + lines[i] + "\n";
+    return text;
+  }
+};
 
 TEST_F(AreaBalance, MissingFiguresAreCompletedAndTheSumsWritten) {
   const auto keys = object(host::kClassGB, 4, {{"1", std::nullopt}, {std::nullopt, "75"}});
@@ -68,18 +72,17 @@ TEST_F(AreaBalance, HectaresWinOverAStoredPercentage) {
 TEST_F(AreaBalance, SumsNearAHundredPercentAreSnapped) {
   for (const std::string percent : {"99.9", "99.95", "100.1"}) {
     SCOPED_TRACE(percent);
-    BalanceProject run;
-    const auto keys = run.object(host::kClassGB, 100, {{std::nullopt, percent}});
-    run.open();
-    EXPECT_EQ(run.balance(), "");
-    EXPECT_EQ(run.value(keys[0], "Ges_Proz"), "100");
+    const auto keys = object(host::kClassGB, 100, {{std::nullopt, percent}});
+    open(percent);
+    EXPECT_EQ(balance(), "");
+    EXPECT_EQ(value(keys[0], "Ges_Proz"), "100");
   }
 }
 
 TEST_F(AreaBalance, ExcessIsShownAndSummedInTheUsersNotation) {
   const auto keys = object(host::kClassGB, 100, {{std::nullopt, "100.2"}});
   open();
-  const std::string sum = userNumber("100", "2");
+  const std::string sum = areaText("100.2");
   EXPECT_EQ(balance(), warning({" Die Summe der Flächenanteile ist zu groß (" + sum + " %)",
                                 " Die Summe der Teilflächen ist zu groß (" + sum + " ha gegen 100 ha)"}));
   EXPECT_EQ(value(keys[0], "Ges_Proz"), sum);
@@ -113,13 +116,12 @@ TEST_F(AreaBalance, FSNWithTooMuchAreaIsWarned) {
 }
 
 TEST_F(AreaBalance, WithoutRowsBKAndGBAreTooSmall) {
-  for (const std::int32_t classCode : {host::kClassBK, host::kClassGB}) {
-    BalanceProject run;
-    run.object(classCode, 4, {});
-    run.open();
-    EXPECT_EQ(run.balance(), warning({" Die Summe der Flächenanteile ist zu klein (0 %)",
-                                      " Die Summe der Teilflächen ist zu klein (0 ha gegen 4 ha)"}));
-    EXPECT_EQ(run.host().callCount("tlSetValueByName"), 2) << "both sums are written";
+  for (const int32_t classCode : {host::kClassBK, host::kClassGB}) {
+    object(classCode, 4, {});
+    open(std::to_string(classCode));
+    EXPECT_EQ(balance(), warning({" Die Summe der Flächenanteile ist zu klein (0 %)",
+                                  " Die Summe der Teilflächen ist zu klein (0 ha gegen 4 ha)"}));
+    EXPECT_EQ(host->callCount("tlSetValueByName"), 2) << "both sums are written";
   }
 }
 
@@ -127,7 +129,7 @@ TEST_F(AreaBalance, WithoutRowsFSNIsSilent) {
   object(host::kClassFSN, 4, {});
   open();
   EXPECT_EQ(balance(), "");
-  EXPECT_EQ(host().callCount("tlSetValueByName"), 2);
+  EXPECT_EQ(host->callCount("tlSetValueByName"), 2);
 }
 
 TEST_F(AreaBalance, RowsWithoutAreaAreCountedInOneLine) {
@@ -145,46 +147,45 @@ TEST_F(AreaBalance, AllChecksFormOneMessageInOrder) {
 }
 
 TEST_F(AreaBalance, OtherClassesAreLeftAlone) {
-  for (const std::int32_t classCode : {host::kClassBT, host::kClassMAS}) {
-    BalanceProject run;
-    const auto keys = run.object(classCode, 4, {{"1", std::nullopt}});
-    run.open();
-    EXPECT_EQ(run.balance(), "");
-    EXPECT_EQ(run.value(keys[0], "Flaechenanteil"), "");
-    EXPECT_EQ(run.host().callCount("tlSetValueByName"), 0);
+  for (const int32_t classCode : {host::kClassBT, host::kClassMAS}) {
+    const auto keys = object(classCode, 4, {{"1", std::nullopt}});
+    open(std::to_string(classCode));
+    EXPECT_EQ(balance(), "");
+    EXPECT_EQ(value(keys[0], "Flaechenanteil"), "");
+    EXPECT_EQ(host->callCount("tlSetValueByName"), 0);
   }
 }
 
 TEST_F(AreaBalance, NotifiedOwnWritesChangeNothingAndDoNotRecurse) {
   const std::vector<AreaRow> rows = {{"1", std::nullopt}, {std::nullopt, "50"}, {"1", "10"}};
-  BalanceProject quiet;
-  quiet.object(host::kClassGB, 4, rows);
-  quiet.open();
-  quiet.balance();
   object(host::kClassGB, 4, rows);
-  open().setNotifyOwnWrites(true);
-  const std::string trace = balance();
+  open("quiet");
+  balance();
+  const auto expected = this->rows("OBJ", "BtypHtyp");
+  object(host::kClassGB, 4, rows);
+  open("notified");
+  host->setNotifyOwnWrites(true);
+  EXPECT_EQ(balance(), "");
 
-  EXPECT_EQ(trace, "");
-  const auto expected = quiet.host().rows("OBJ", "BtypHtyp");
-  const auto actual = host().rows("OBJ", "BtypHtyp");
+  const auto actual = this->rows("OBJ", "BtypHtyp");
   ASSERT_EQ(actual.size(), expected.size());
   for (std::size_t i = 0; i < actual.size(); ++i) EXPECT_EQ(actual[i].fields, expected[i].fields) << i;
-  EXPECT_EQ(host().callCount("tlSetValueByName"), 5);
-  EXPECT_EQ(host().callCount("tlGetActiveGeoObject"), 1) << "a notified handler did work";
+  EXPECT_EQ(host->callCount("tlSetValueByName"), 5);
+  EXPECT_EQ(host->callCount("tlGetActiveGeoObject"), 1) << "a notified handler did work";
 }
 
 TEST_F(AreaBalance, DoesNothingWhileAHandlerHoldsBusyFlag) {
   // A command attached to a field is how the balance can be started while a handler writes.
   const auto keys = object(host::kClassGB, 4, {{std::nullopt, std::nullopt}, {std::nullopt, "75"}});
-  attachHandlers(
+  project.setHandlers(
       {{"BtypHtyp.Flaechenanteil", "FlaechenanteilChanged"}, {"BtypHtyp.FLAECHE", "BerechneBTFlaechen"}});
-  open().setNotifyOwnWrites(true);
-  host().editField("OBJ", "BtypHtyp", keys[0], "Flaechenanteil", "25");
+  open();
+  host->setNotifyOwnWrites(true);
+  host->editField("OBJ", "BtypHtyp", keys[0], "Flaechenanteil", "25");
   EXPECT_EQ(value(keys[1], "FLAECHE"), "");
   EXPECT_EQ(value(keys[1], "Ges_Proz"), "");
-  EXPECT_EQ(host().callCount("tlTableFirst"), 0);
-  EXPECT_EQ(host().callCount("tlGetActiveGeoObject"), 1);
+  EXPECT_EQ(host->callCount("tlTableFirst"), 0);
+  EXPECT_EQ(host->callCount("tlGetActiveGeoObject"), 1);
 }
 
 }  // namespace
