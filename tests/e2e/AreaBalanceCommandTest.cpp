@@ -39,10 +39,7 @@ class AreaBalance : public e2e::PluginSession {
   }
 
   std::string value(int64_t key, const std::string& field) const {
-    for (const host::Row& row : rows("OBJ", "BtypHtyp"))
-      if (row.key == key) return row.value(field);
-    ADD_FAILURE() << "no row " << key;
-    return {};
+    return valueOf("OBJ", "BtypHtyp", key, field);
   }
 
   static std::string warning(const std::vector<std::string>& lines) {

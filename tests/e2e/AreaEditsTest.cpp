@@ -31,10 +31,7 @@ class AreaEdits : public e2e::PluginSession {
   }
 
   std::string valueOf(const std::string& kennung, int64_t key, const std::string& field) const {
-    for (const host::Row& row : rows(kennung, "BtypHtyp"))
-      if (row.key == key) return row.value(field);
-    ADD_FAILURE() << kennung << " has no row " << key;
-    return {};
+    return PluginSession::valueOf(kennung, "BtypHtyp", key, field);
   }
 };
 
