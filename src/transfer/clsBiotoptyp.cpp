@@ -18,7 +18,9 @@ constexpr int32_t kTransitionBTToFSN = 4;
 }  // namespace
 
 TBiotopTypData::TBiotopTypData(int32_t pTransitionType, int32_t pSourceObjectID)
-    : FKennungSubObjekt(GetObjectKennung(pSourceObjectID)), FTransitionType(pTransitionType) {}
+    : FKennungSubObjekt(GetObjectKennung(pSourceObjectID)),
+      FTransitionType(pTransitionType),
+      FSourceObjectID(pSourceObjectID) {}
 
 void TBiotopTypData::ReadData(int32_t pObjId) {
   FBiotoptyp = GetStringValue(kTable, "Biotoptyp");
@@ -49,10 +51,12 @@ void TBiotopTypData::Merge(TBiotopTypData& pExternalBiotoptyp) {
 void TBiotopTypData::SummarizeFFlaeche(const std::string& pExternalFFlaeche) {
   if (FFlaeche.empty()) {
     FFlaeche = pExternalFFlaeche;  // taken over as it is, not reformatted
+    FUpdateNecessary = true;
   } else if (!pExternalFFlaeche.empty()) {
     const double own = ParseFloatTolerant(FFlaeche);
     const double other = ParseFloatTolerant(pExternalFFlaeche);
     FFlaeche = LocaleNumberText(own + other, platform::decimalSeparator());
+    FUpdateNecessary = true;
   }
 }
 

@@ -35,6 +35,10 @@ class TBiotopTypData {
   const std::string& Biotoptyp() const { return FBiotoptyp; }
   const std::string& Flaeche() const { return FFlaeche; }
   const std::string& KennungSubObjekt() const { return FKennungSubObjekt; }
+  int32_t SourceObjectID() const { return FSourceObjectID; }
+  bool IsDuplicate() const { return FIsDuplicate; }
+  // True once SummarizeFFlaeche has assigned the area.
+  bool UpdateNecessary() const { return FUpdateNecessary; }
 
  private:
   bool IsRowOfThisRecord() const;
@@ -46,9 +50,12 @@ class TBiotopTypData {
   std::string FFlaeche;
   std::string FKennungSubObjekt;
   int32_t FTransitionType;
+  int32_t FSourceObjectID;
   TOwnedList<TZusatzCodeData> FZusatzcodes;
   TOwnedList<TVegetationstypData> FVegetationstypen;
   int32_t FPkey = -1;
+  bool FIsDuplicate = false;
+  bool FUpdateNecessary = false;
 };
 
 using TBiotopTypList = TOwnedList<TBiotopTypData>;

@@ -98,10 +98,16 @@ TEST_F(TransferRecords, AreasAreSummedWhicheverSeparatorTheyUse) {
 
 TEST_F(TransferRecords, AnEmptyAreaTakesTheOtherOverUnchangedAndAddsNothing) {
   auto target = readOne(btyp("WQ", ""));
+  EXPECT_FALSE(target->UpdateNecessary());
   target->SummarizeFFlaeche("1.50");
   EXPECT_EQ(target->Flaeche(), "1.50");
+  EXPECT_TRUE(target->UpdateNecessary());
   target->SummarizeFFlaeche("");
   EXPECT_EQ(target->Flaeche(), "1.50");
+
+  auto untouched = readOne(btyp("WQ", "2"));
+  untouched->SummarizeFFlaeche("");
+  EXPECT_FALSE(untouched->UpdateNecessary());
 }
 
 TEST_F(TransferRecords, AnUnreadableAreaFailsBeforeAnythingChangesOwner) {
