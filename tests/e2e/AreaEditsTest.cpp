@@ -125,7 +125,11 @@ TEST_F(AreaEdits, FFHFlagFollowsALeadingDigit) {
   open();
   EXPECT_EQ(edit("BT-1", key, "Oekotyp", "  6510 "), "  6510 ");
   EXPECT_EQ(valueOf("BT-1", key, "ist_FFHLRT"), "Wahr");
-  edit("BT-1", key, "Oekotyp", "LRT");
+  edit("BT-1", key, "Oekotyp", "LRT 6510");
+  EXPECT_EQ(valueOf("BT-1", key, "ist_FFHLRT"), "Falsch");
+  edit("BT-1", key, "Oekotyp", "0");
+  EXPECT_EQ(valueOf("BT-1", key, "ist_FFHLRT"), "Wahr");
+  edit("BT-1", key, "Oekotyp", "");
   EXPECT_EQ(valueOf("BT-1", key, "ist_FFHLRT"), "Falsch");
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -96,15 +95,6 @@ TEST_F(AttributeChangeHandlers, AreaEditWhileBusyOnlyCopiesTheValue) {
   }
 }
 
-TEST_F(AttributeChangeHandlers, AreaEditOutsideBKAndGBDoesNothing) {
-  for (const int32_t classCode : {kClassBT, kClassFSN, kClassMAS}) {
-    objectIs(classCode, 3.2);
-    EXPECT_EQ(edit(HandleFlaechenanteilChanged, "10"), "10");
-  }
-  EXPECT_TRUE(writes.empty());
-  EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(AttributeChangeHandlers, BlankAreaEditDoesNothingButZeroIsConverted) {
   EXPECT_EQ(edit(HandleFlaechenanteilChanged, " \t "), " \t ");
   EXPECT_EQ(edit(HandleFlaechenanteilChanged, ""), "");
@@ -127,20 +117,6 @@ TEST_F(AttributeChangeHandlers, AreaEditWithTheOtherSeparatorIsRefusedWithAWarni
   EXPECT_FALSE(BusyFlag);
 }
 
-TEST_F(AttributeChangeHandlers, AreaEditWithoutTotalAreaWarnsAndWritesNothing) {
-  fakehost::hooks().getGeoTypeOf = [](int32_t) { return 2; };
-  fakehost::hooks().getValueByName = [](const char*, const char*, char* buffer, int32_t n) {
-    return fakehost::deliver("unbekannt", buffer, n);
-  };
-  edit(HandleFlaecheAbsolutChanged, "1");
-  EXPECT_TRUE(writes.empty());
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].text,
-            "ha-%-Umrechnung ohne Gesamtfl\xE4"
-            "chenangabe nicht m\xF6glich!");
-  EXPECT_FALSE(BusyFlag);
-}
-
 TEST_F(AttributeChangeHandlers, FailingHostWriteStillClearsBusyFlag) {
   fakehost::hooks().setValueByName = [](const char*, const char*, const char*) -> int16_t {
     throw std::runtime_error("host broke");
@@ -150,29 +126,6 @@ TEST_F(AttributeChangeHandlers, FailingHostWriteStillClearsBusyFlag) {
 }
 
 // --- flag handlers --------------------------------------------------------------------------
-
-TEST_F(AttributeChangeHandlers, FFHFlagFollowsALeadingDigit) {
-  const std::map<std::string, std::string> expected = {
-      {"  6510 ", "Wahr"}, {"0", "Wahr"}, {"LRT 6510", "Falsch"}, {"", "Falsch"}, {" ", "Falsch"}};
-  for (const auto& [value, flag] : expected) {
-    writes.clear();
-    EXPECT_EQ(edit(HandleFFHValueChanged, value), value);
-    ASSERT_EQ(writes.size(), 1U) << value;
-    EXPECT_EQ(writes[0].field, "ist_FFHLRT");
-    EXPECT_EQ(writes[0].value, flag) << '"' << value << '"';
-  }
-}
-
-TEST_F(AttributeChangeHandlers, P62FlagFollowsAnyNonBlankValue) {
-  const std::map<std::string, std::string> expected = {{"x", "Wahr"}, {" 30 ", "Wahr"}, {"   ", "Falsch"}};
-  for (const auto& [value, flag] : expected) {
-    writes.clear();
-    edit(HandleP62ValueChanged, value);
-    ASSERT_EQ(writes.size(), 1U) << value;
-    EXPECT_EQ(writes[0].field, "ist_P62_typ");
-    EXPECT_EQ(writes[0].value, flag) << '"' << value << '"';
-  }
-}
 
 TEST_F(AttributeChangeHandlers, FlagHandlersIgnoreBusyFlagAndLeaveItCleared) {
   for (const Handler handler : {HandleFFHValueChanged, HandleP62ValueChanged}) {
