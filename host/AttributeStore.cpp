@@ -1,0 +1,59 @@
+#include "AttributeStore.h"
+
+namespace host {
+
+AttributeStore::AttributeStore(ProjectDatabase& database) : database_(database), tables_(database.loadTables()) {}
+
+void AttributeStore::reload() { tables_ = database_.loadTables(); }
+
+const AttributeTable* AttributeStore::table(std::string_view name) const {
+  auto it = tables_.find(name);
+  return it == tables_.end() ? nullptr : &it->second;
+}
+
+AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) { return tables_.find(table.name())->second; }
+
+std::vector<const AttributeTable*> AttributeStore::childrenOf(const AttributeTable& table) const {
+  std::vector<const AttributeTable*> children;
+  for (const auto& [name, candidate] : tables_) {
+    if (candidate.parent() && equalsIgnoringCase(*candidate.parent(), table.name())) children.push_back(&candidate);
+  }
+  return children;
+}
+
+std::int64_t AttributeStore::insert(const AttributeTable& table, std::int32_t objectId,
+                                    std::optional<std::int64_t> masterKey, std::vector<Value> values) {
+  StoredRow row{table.freshKey(), objectId, masterKey, std::move(values)};
+  row.values.resize(table.columns().size());
+  database_.insertRow(table, row);
+  const std::int64_t key = row.key;
+  mutableTable(table).insert(std::move(row));
+  return key;
+}
+
+void AttributeStore::setValue(const AttributeTable& table, std::int64_t key, std::size_t column, Value value) {
+  database_.updateValue(table, key, column, value);
+  mutableTable(table).setValue(key, column, std::move(value));
+}
+
+void AttributeStore::eraseWithDetails(const AttributeTable& table, std::int64_t key) {
+  const StoredRow* row = table.find(key);
+  if (row == nullptr) return;
+  const std::int32_t objectId = row->objectId;
+  for (const AttributeTable* child : childrenOf(table)) {
+    for (std::int64_t childKey : child->keysBelow(objectId, key)) eraseWithDetails(*child, childKey);
+  }
+  database_.deleteRow(table, key);
+  mutableTable(table).erase(key);
+}
+
+void AttributeStore::eraseObject(std::int32_t objectId) {
+  for (auto& [name, table] : tables_) {
+    for (std::int64_t key : table.keysOf(objectId)) {
+      database_.deleteRow(table, key);
+      table.erase(key);
+    }
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,37 @@
+// All attribute tables in memory, every change written through to the project database.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ProjectDatabase.h"
+
+namespace host {
+
+class AttributeStore {
+ public:
+  explicit AttributeStore(ProjectDatabase& database);
+
+  // Re-reads everything from the database (after a rollback).
+  void reload();
+
+  const AttributeTable* table(std::string_view name) const;
+  const TableMap& tables() const { return tables_; }
+  std::vector<const AttributeTable*> childrenOf(const AttributeTable& table) const;
+
+  // Stores a new row with a fresh key and returns the key.
+  std::int64_t insert(const AttributeTable& table, std::int32_t objectId, std::optional<std::int64_t> masterKey,
+                      std::vector<Value> values);
+  void setValue(const AttributeTable& table, std::int64_t key, std::size_t column, Value value);
+  // Deletes the row and, recursively, its detail rows.
+  void eraseWithDetails(const AttributeTable& table, std::int64_t key);
+  // Deletes every row of the object.
+  void eraseObject(std::int32_t objectId);
+
+ private:
+  ProjectDatabase& database_;
+  TableMap tables_;
+  AttributeTable& mutableTable(const AttributeTable& table);
+};
+
+}  // namespace host

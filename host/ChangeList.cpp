@@ -1,0 +1,63 @@
+#include "ChangeList.h"
+
+#include <shapefil.h>
+
+#include <memory>
+
+#include "Cp1252.h"
+#include "Host.h"
+
+namespace host {
+
+namespace {
+
+constexpr int kKennungWidth = 128;
+constexpr int kChangedWidth = 20;
+
+struct DbfCloser {
+  void operator()(DBFInfo* dbf) const { DBFClose(dbf); }
+};
+using DbfFile = std::unique_ptr<DBFInfo, DbfCloser>;
+
+std::string withoutPadding(const char* text) {
+  std::string value = text != nullptr ? text : "";
+  value.erase(value.find_last_not_of(' ') + 1);
+  return value;
+}
+
+}  // namespace
+
+void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
+  // LDID 87 marks the file as Windows-1252.
+  DbfFile dbf(DBFCreateEx(dbfFile.c_str(), "LDID/87"));
+  if (!dbf) throw HostError("cannot create " + dbfFile.string());
+  if (DBFAddField(dbf.get(), "KENNUNG", FTString, kKennungWidth, 0) != 0 ||
+      DBFAddField(dbf.get(), "CHANGED", FTString, kChangedWidth, 0) != 1) {
+    throw HostError("cannot define the columns of " + dbfFile.string());
+  }
+  int record = 0;
+  for (const ChangeListEntry& entry : entries) {
+    if (!DBFWriteStringAttribute(dbf.get(), record, 0, utf8ToCp1252(entry.kennung).c_str()) ||
+        !DBFWriteStringAttribute(dbf.get(), record, 1, utf8ToCp1252(entry.changed).c_str())) {
+      throw HostError("cannot write " + dbfFile.string());
+    }
+    ++record;
+  }
+}
+
+std::vector<ChangeListEntry> readChangeList(const std::filesystem::path& dbfFile) {
+  DbfFile dbf(DBFOpen(dbfFile.c_str(), "rb"));
+  if (!dbf) throw HostError("cannot read " + dbfFile.string());
+  const int kennung = DBFGetFieldIndex(dbf.get(), "KENNUNG");
+  const int changed = DBFGetFieldIndex(dbf.get(), "CHANGED");
+  if (kennung < 0 || changed < 0) throw HostError(dbfFile.string() + " lacks the column KENNUNG or CHANGED");
+  std::vector<ChangeListEntry> entries;
+  for (int record = 0; record < DBFGetRecordCount(dbf.get()); ++record) {
+    if (DBFIsRecordDeleted(dbf.get(), record)) continue;
+    entries.push_back({cp1252ToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, kennung))),
+                       cp1252ToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, changed)))});
+  }
+  return entries;
+}
+
+}  // namespace host

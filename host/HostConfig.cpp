@@ -1,0 +1,45 @@
+#include "HostConfig.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "Host.h"
+#include "ReplaceFile.h"
+
+namespace host {
+
+HandlerMap defaultHandlers() {
+  return {{"BtypHtyp.Flaechenanteil", "FlaechenanteilChanged"},
+          {"BtypHtyp.FLAECHE", "FlaecheAbsolutChanged"},
+          {"BtypHtyp.Oekotyp", "SetFFHFlag"},
+          {"BtypHtyp.P62_Typ", "SetP62Flag"}};
+}
+
+HostConfig loadHostConfig(const std::filesystem::path& file) {
+  HostConfig config{defaultHandlers(), false};
+  if (!std::filesystem::exists(file)) return config;
+  std::ifstream in(file);
+  try {
+    const nlohmann::json json = nlohmann::json::parse(in);
+    if (json.contains("handlers")) {
+      config.handlers.clear();
+      for (const auto& [field, exportName] : json.at("handlers").items()) {
+        if (field.find('.') == std::string::npos) throw HostError("handler key '" + field + "' is not Table.Field");
+        config.handlers[field] = exportName.get<std::string>();
+      }
+    }
+    config.notifyOwnWrites = json.value("notifyOwnWrites", false);
+  } catch (const nlohmann::json::exception& e) {
+    throw HostError(file.filename().string() + " is malformed: " + e.what());
+  }
+  return config;
+}
+
+void writeHostConfig(const std::filesystem::path& file, const HostConfig& config) {
+  nlohmann::json handlers = nlohmann::json::object();
+  for (const auto& [field, exportName] : config.handlers) handlers[field] = exportName;
+  const nlohmann::json json = {{"handlers", handlers}, {"notifyOwnWrites", config.notifyOwnWrites}};
+  replaceFile(file, json.dump(2) + "\n");
+}
+
+}  // namespace host

@@ -1,0 +1,36 @@
+#include "ObjectStore.h"
+
+#include "Host.h"
+
+namespace host {
+
+void ObjectStore::add(GeoObject object) {
+  if (object.id <= 0) throw HostError("object id must be > 0, got " + std::to_string(object.id));
+  if (objects_.count(object.id) != 0) throw HostError("duplicate object id " + std::to_string(object.id));
+  if (idsByKennung_.count(object.kennung) != 0) throw HostError("duplicate Kennung '" + object.kennung + "'");
+  idsByKennung_[object.kennung] = object.id;
+  const std::int32_t id = object.id;
+  objects_.emplace(id, std::move(object));
+}
+
+bool ObjectStore::remove(std::int32_t id) {
+  auto it = objects_.find(id);
+  if (it == objects_.end()) return false;
+  idsByKennung_.erase(it->second.kennung);
+  objects_.erase(it);
+  return true;
+}
+
+const GeoObject* ObjectStore::find(std::int32_t id) const {
+  auto it = objects_.find(id);
+  return it == objects_.end() ? nullptr : &it->second;
+}
+
+const GeoObject* ObjectStore::findByKennung(const std::string& kennung) const {
+  auto it = idsByKennung_.find(kennung);
+  return it == idsByKennung_.end() ? nullptr : find(it->second);
+}
+
+std::int32_t ObjectStore::nextFreeId() const { return objects_.empty() ? 1 : objects_.rbegin()->first + 1; }
+
+}  // namespace host

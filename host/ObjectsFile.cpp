@@ -1,0 +1,62 @@
+#include "ObjectsFile.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "Host.h"
+#include "ReplaceFile.h"
+
+namespace host {
+
+namespace {
+
+using nlohmann::json;
+
+GeoObject objectFromFeature(const json& feature, const GeosContext& geos) {
+  const json& properties = feature.at("properties");
+  GeoObject object;
+  object.id = properties.at("id").get<std::int32_t>();
+  object.kennung = properties.at("kennung").get<std::string>();
+  object.classCode = properties.at("class").get<std::int32_t>();
+  const json& geometry = feature.contains("geometry") ? feature.at("geometry") : json();
+  if (!geometry.is_null()) {
+    object.geometryJson = geometry.dump();
+    object.geometry = geos.fromGeoJson(object.geometryJson);
+  }
+  return object;
+}
+
+}  // namespace
+
+ObjectStore loadObjects(const std::filesystem::path& file, const GeosContext& geos) {
+  std::ifstream in(file);
+  if (!in) throw HostError("cannot read " + file.string());
+  ObjectStore objects;
+  try {
+    const json collection = json::parse(in);
+    for (const json& feature : collection.at("features")) objects.add(objectFromFeature(feature, geos));
+  } catch (const json::exception& e) {
+    throw HostError(file.filename().string() + " is malformed: " + e.what());
+  } catch (const HostError& e) {
+    throw HostError(file.filename().string() + ": " + e.what());
+  }
+  return objects;
+}
+
+void saveObjects(const std::filesystem::path& file, const ObjectStore& objects) {
+  // One feature per line keeps the file readable and its diffs small.
+  std::string text = "{\"type\": \"FeatureCollection\", \"features\": [";
+  const char* separator = "\n";
+  for (const auto& [id, object] : objects.all()) {
+    if (object.temporary) continue;
+    const json feature = {{"type", "Feature"},
+                          {"properties", {{"id", id}, {"kennung", object.kennung}, {"class", object.classCode}}},
+                          {"geometry", json::parse(object.geometryJson)}};
+    text += separator + feature.dump();
+    separator = ",\n";
+  }
+  text += "\n]}\n";
+  replaceFile(file, text);
+}
+
+}  // namespace host

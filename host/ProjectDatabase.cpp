@@ -1,0 +1,150 @@
+#include "ProjectDatabase.h"
+
+#include "Host.h"
+#include "TableTree.h"
+
+namespace host {
+
+namespace {
+
+constexpr const char* kKeyColumn = "PKey";
+constexpr const char* kObjectColumn = "TOLVARID";
+constexpr const char* kMasterColumn = "MASTERKEY";
+
+bool isLinkColumn(const std::string& column) {
+  return equalsIgnoringCase(column, kKeyColumn) || equalsIgnoringCase(column, kObjectColumn) ||
+         equalsIgnoringCase(column, kMasterColumn);
+}
+
+std::string columnList(const AttributeTable& table) {
+  std::string list = std::string(kKeyColumn) + ", " + kObjectColumn;
+  if (table.hasMasterKey()) list += std::string(", ") + kMasterColumn;
+  for (const std::string& column : table.columns()) list += ", " + quoteIdentifier(column);
+  return list;
+}
+
+std::optional<AttributeTable> describeTable(SqliteDatabase& db, const std::string& name) {
+  auto info = db.prepare("PRAGMA table_info(" + quoteIdentifier(name) + ")");
+  std::vector<std::string> columns;
+  bool hasKey = false, hasObject = false, hasMaster = false;
+  while (info.step()) {
+    const std::string column = info.text(1).value_or("");
+    hasKey = hasKey || equalsIgnoringCase(column, kKeyColumn);
+    hasObject = hasObject || equalsIgnoringCase(column, kObjectColumn);
+    hasMaster = hasMaster || equalsIgnoringCase(column, kMasterColumn);
+    if (!isLinkColumn(column)) columns.push_back(column);
+  }
+  if (!hasKey || !hasObject) return std::nullopt;
+  return AttributeTable(name, parentTableOf(name), std::move(columns), hasMaster);
+}
+
+void loadRows(SqliteDatabase& db, AttributeTable& table) {
+  auto select = db.prepare("SELECT " + columnList(table) + " FROM " + quoteIdentifier(table.name()) +
+                           " ORDER BY " + kKeyColumn);
+  const int firstText = table.hasMasterKey() ? 3 : 2;
+  while (select.step()) {
+    StoredRow row;
+    row.key = select.integer(0);
+    row.objectId = static_cast<std::int32_t>(select.integer(1));
+    if (table.hasMasterKey() && !select.isNull(2)) row.masterKey = select.integer(2);
+    for (int i = firstText; i < select.columnCount(); ++i) row.values.push_back(select.text(i));
+    table.insert(std::move(row));
+  }
+}
+
+}  // namespace
+
+std::string quoteIdentifier(const std::string& name) {
+  std::string quoted = "\"";
+  for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
+    : db_(file, SqliteDatabase::Mode::OpenExisting) {
+  db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+  sqlite3_busy_timeout(db_.handle(), 2000);
+}
+
+void ProjectDatabase::create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables) {
+  SqliteDatabase db(file, SqliteDatabase::Mode::Create);
+  db.exec("PRAGMA journal_mode=WAL; BEGIN");
+  for (const AttributeTable& table : tables) {
+    std::string sql = "CREATE TABLE " + quoteIdentifier(table.name()) + " (" + kKeyColumn +
+                      " INTEGER PRIMARY KEY, " + kObjectColumn + " INTEGER NOT NULL";
+    if (table.hasMasterKey()) sql += std::string(", ") + kMasterColumn + " INTEGER";
+    for (const std::string& column : table.columns()) sql += ", " + quoteIdentifier(column) + " TEXT";
+    db.exec(sql + ")");
+    db.exec("CREATE INDEX " + quoteIdentifier(table.name() + "_TOLVARID") + " ON " +
+            quoteIdentifier(table.name()) + " (" + kObjectColumn + ")");
+  }
+  db.exec("COMMIT");
+}
+
+TableMap ProjectDatabase::loadTables() {
+  std::vector<std::string> names;
+  auto list = db_.prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
+  while (list.step()) names.push_back(list.text(0).value_or(""));
+  TableMap tables;
+  for (const std::string& name : names) {
+    auto table = describeTable(db_, name);
+    if (!table) continue;
+    loadRows(db_, *table);
+    tables.emplace(name, std::move(*table));
+  }
+  return tables;
+}
+
+void ProjectDatabase::beginIfNeeded() {
+  if (inTransaction_) return;
+  db_.exec("BEGIN IMMEDIATE");
+  inTransaction_ = true;
+}
+
+void ProjectDatabase::insertRow(const AttributeTable& table, const StoredRow& row) {
+  beginIfNeeded();
+  const std::size_t count = 2 + (table.hasMasterKey() ? 1 : 0) + table.columns().size();
+  std::string placeholders = "?";
+  for (std::size_t i = 1; i < count; ++i) placeholders += ", ?";
+  auto insert = db_.prepare("INSERT INTO " + quoteIdentifier(table.name()) + " (" + columnList(table) +
+                            ") VALUES (" + placeholders + ")");
+  int index = 1;
+  insert.bind(index++, row.key);
+  insert.bind(index++, static_cast<std::int64_t>(row.objectId));
+  if (table.hasMasterKey()) {
+    row.masterKey ? insert.bind(index++, *row.masterKey) : insert.bind(index++, Value());
+  }
+  for (const Value& value : row.values) insert.bind(index++, value);
+  insert.run();
+}
+
+void ProjectDatabase::updateValue(const AttributeTable& table, std::int64_t key, std::size_t column,
+                                  const Value& value) {
+  beginIfNeeded();
+  auto update = db_.prepare("UPDATE " + quoteIdentifier(table.name()) + " SET " +
+                            quoteIdentifier(table.columns().at(column)) + " = ? WHERE " + kKeyColumn + " = ?");
+  update.bind(1, value);
+  update.bind(2, key);
+  update.run();
+}
+
+void ProjectDatabase::deleteRow(const AttributeTable& table, std::int64_t key) {
+  beginIfNeeded();
+  auto remove = db_.prepare("DELETE FROM " + quoteIdentifier(table.name()) + " WHERE " + kKeyColumn + " = ?");
+  remove.bind(1, key);
+  remove.run();
+}
+
+void ProjectDatabase::finish(bool commit) {
+  if (!inTransaction_) return;
+  inTransaction_ = false;
+  db_.exec(commit ? "COMMIT" : "ROLLBACK");
+}
+
+void ProjectDatabase::checkpoint() {
+  if (sqlite3_wal_checkpoint_v2(db_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK) {
+    db_.fail("checkpoint failed");
+  }
+}
+
+}  // namespace host

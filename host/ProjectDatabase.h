@@ -1,0 +1,47 @@
+// The project database file: one SQL table per attribute table with PKey, TOLVARID, MASTERKEY (detail
+// tables) and text columns. WAL mode, so that the plug-in's own read-only connection reads the last
+// committed state while the host writes.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "AttributeTable.h"
+#include "Sqlite.h"
+#include "TextCase.h"
+
+namespace host {
+
+inline constexpr const char* kDatabaseFileName = "projekt.sqlite";
+
+using TableMap = std::map<std::string, AttributeTable, CaseInsensitiveLess>;
+
+class ProjectDatabase {
+ public:
+  explicit ProjectDatabase(const std::filesystem::path& file);
+
+  // Creates a new database file with these (empty) tables.
+  static void create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables);
+
+  // Every table that has the columns PKey and TOLVARID, with all rows.
+  TableMap loadTables();
+
+  // Writes start a transaction if none is open; finish() ends it.
+  void insertRow(const AttributeTable& table, const StoredRow& row);
+  void updateValue(const AttributeTable& table, std::int64_t key, std::size_t column, const Value& value);
+  void deleteRow(const AttributeTable& table, std::int64_t key);
+  void finish(bool commit);
+  void checkpoint();
+
+ private:
+  SqliteDatabase db_;
+  bool inTransaction_ = false;
+  void beginIfNeeded();
+};
+
+// "name" with inner quotes doubled.
+std::string quoteIdentifier(const std::string& name);
+
+}  // namespace host

@@ -1,0 +1,148 @@
+#include "Session.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "Host.h"
+#include "ObjectsFile.h"
+
+namespace host {
+
+namespace {
+Session* current = nullptr;
+constexpr std::size_t kHandlerBufferSize = 4096;
+}  // namespace
+
+Session* currentSession() { return current; }
+void setCurrentSession(Session* session) { current = session; }
+
+OpenProject::OpenProject(const std::filesystem::path& projectDir, const GeosContext& geos)
+    : dir(projectDir),
+      config(loadHostConfig(projectDir / kConfigFileName)),
+      objects(loadObjects(projectDir / kObjectsFileName, geos)),
+      database(projectDir / kDatabaseFileName),
+      store(database),
+      cursors(store) {}
+
+void Session::open(const std::filesystem::path& dir) {
+  if (!std::filesystem::is_directory(dir)) throw HostError("no project directory " + dir.string());
+  if (!std::filesystem::is_regular_file(dir / kDatabaseFileName)) {
+    throw HostError("no project database " + (dir / kDatabaseFileName).string());
+  }
+  auto opened = std::make_unique<OpenProject>(std::filesystem::absolute(dir).lexically_normal(), geos_);
+  if (!opened->dir.has_filename()) opened->dir = opened->dir.parent_path();
+  project_ = std::move(opened);
+  notifyOwnWrites = project_->config.notifyOwnWrites;
+  selection.clear();
+}
+
+OpenProject& Session::project() {
+  if (!project_) throw HostError("no project is open");
+  return *project_;
+}
+
+const OpenProject& Session::project() const {
+  if (!project_) throw HostError("no project is open");
+  return *project_;
+}
+
+void Session::loadPlugin(const std::filesystem::path& sharedObject) {
+  plugin_.reset();
+  plugin_ = std::make_unique<Plugin>(sharedObject);
+}
+
+const Plugin& Session::requirePlugin() const {
+  if (!plugin_) throw HostError("no plug-in is loaded");
+  return *plugin_;
+}
+
+const GeoObject& Session::requireObject(const std::string& kennung) const {
+  const GeoObject* object = project().objects.findByKennung(kennung);
+  if (object == nullptr) throw HostError("unknown Kennung '" + kennung + "'");
+  return *object;
+}
+
+void Session::setActive(std::int32_t id) { project().cursors.setActiveObject(id); }
+
+void Session::deleteObject(std::int32_t id) {
+  OpenProject& p = project();
+  const GeoObject* object = p.objects.find(id);
+  if (object == nullptr) return;
+  if (!object->temporary) {
+    p.store.eraseObject(id);
+    objectsChanged_ = true;
+  }
+  p.cursors.forgetObject(id);
+  std::erase(selection, id);
+  p.objects.remove(id);
+}
+
+void Session::addObject(GeoObject object) { project().objects.add(std::move(object)); }
+
+std::string Session::callHandler(const std::string& exportName, const std::string& newValue) const {
+  const TLExportProc handler = requirePlugin().require(exportName);
+  // The handler copies the value with its zero into the buffer before anything else.
+  std::vector<char> destination(std::max(kHandlerBufferSize, newValue.size() + 1), '\0');
+  handler(reinterpret_cast<std::intptr_t>(newValue.c_str()), reinterpret_cast<std::intptr_t>(destination.data()),
+          0);
+  return std::string(destination.data(), strnlen(destination.data(), destination.size()));
+}
+
+std::optional<std::string> Session::handlerFor(std::string_view table, std::string_view field) const {
+  const OpenProject& p = project();
+  const AttributeTable* t = p.store.table(table);
+  if (t == nullptr) return std::nullopt;
+  auto column = t->columnIndex(field);
+  if (!column) return std::nullopt;
+  auto it = p.config.handlers.find(t->name() + "." + t->columns()[*column]);
+  if (it == p.config.handlers.end()) return std::nullopt;
+  return it->second;
+}
+
+void Session::recordFailure(const std::string& message) {
+  if (!failure_) failure_ = message;
+}
+
+std::optional<std::string> Session::leave(bool ok) {
+  if (--depth_ > 0 || !project_) {
+    if (depth_ == 0) failure_.reset();
+    return std::nullopt;
+  }
+  std::optional<std::string> failure = std::move(failure_);
+  failure_.reset();
+  if (ok && !failure) {
+    try {
+      commit();
+      return std::nullopt;
+    } catch (const std::exception& e) {
+      failure = e.what();
+    }
+  }
+  rollback();
+  return failure;
+}
+
+void Session::commit() {
+  project_->database.finish(true);
+  if (objectsChanged_) {
+    objectsChanged_ = false;
+    saveObjects(project_->dir / kObjectsFileName, project_->objects);
+  }
+}
+
+void Session::rollback() {
+  // Memory follows the database back to its last committed state.
+  OpenProject& p = *project_;
+  const std::int32_t active = p.cursors.activeObject();
+  p.database.finish(false);
+  p.store.reload();
+  p.cursors.clear();
+  if (objectsChanged_) {
+    objectsChanged_ = false;
+    p.objects = loadObjects(p.dir / kObjectsFileName, geos_);
+  }
+  std::erase_if(selection, [&](std::int32_t id) { return p.objects.find(id) == nullptr; });
+  if (p.objects.find(active) != nullptr) p.cursors.setActiveObject(active);
+}
+
+}  // namespace host

@@ -1,0 +1,90 @@
+// The state behind the tl* functions: the open project, the plug-in, selection, update brackets,
+// call counts and the operation scopes that make every command atomic on disk.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AttributeStore.h"
+#include "Geometry.h"
+#include "HostConfig.h"
+#include "ObjectStore.h"
+#include "Plugin.h"
+#include "ProjectDatabase.h"
+#include "TableCursors.h"
+
+namespace host {
+
+struct OpenProject {
+  OpenProject(const std::filesystem::path& dir, const GeosContext& geos);
+
+  std::filesystem::path dir;
+  HostConfig config;
+  ObjectStore objects;
+  ProjectDatabase database;
+  AttributeStore store;
+  TableCursors cursors;
+};
+
+class Session {
+ public:
+  Session() = default;
+
+  void open(const std::filesystem::path& dir);
+  bool isOpen() const { return project_ != nullptr; }
+  OpenProject& project();  // throws HostError when no project is open
+  const OpenProject& project() const;
+  const GeosContext& geos() const { return geos_; }
+
+  void loadPlugin(const std::filesystem::path& sharedObject);
+  const Plugin* plugin() const { return plugin_.get(); }
+  const Plugin& requirePlugin() const;
+
+  const GeoObject& requireObject(const std::string& kennung) const;
+  void setActive(std::int32_t id);
+  void deleteObject(std::int32_t id);
+  void addObject(GeoObject object);
+
+  // Calls the handler export with the protocol of attribute-change handlers and returns what it left
+  // in the destination buffer. Texts are Windows-1252.
+  std::string callHandler(const std::string& exportName, const std::string& newValue) const;
+  // The export attached to a table field, if any (names as the caller wrote them).
+  std::optional<std::string> handlerFor(std::string_view table, std::string_view field) const;
+
+  // Operation scopes nest; the outermost one commits, or rolls back when a failure was recorded or
+  // it ends with ok = false. Returns the failure that forced a rollback.
+  void enter() { ++depth_; }
+  std::optional<std::string> leave(bool ok);
+  void recordFailure(const std::string& message);
+
+  void count(const char* function) { ++callCounts_[function]; }
+  std::map<std::string, std::int64_t>& counts() { return callCounts_; }
+
+  std::vector<std::int32_t> selection;
+  int updateDepth = 0;
+  bool updateUnbalanced = false;
+  bool notifyOwnWrites = false;
+
+ private:
+  GeosContext geos_;
+  std::unique_ptr<OpenProject> project_;
+  std::unique_ptr<Plugin> plugin_;
+  std::map<std::string, std::int64_t> callCounts_;
+  int depth_ = 0;
+  std::optional<std::string> failure_;
+  bool objectsChanged_ = false;
+
+  void commit();
+  void rollback();
+};
+
+// The session that the tl* functions serve; null when none.
+Session* currentSession();
+void setCurrentSession(Session* session);
+
+}  // namespace host

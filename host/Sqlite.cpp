@@ -1,0 +1,91 @@
+#include "Sqlite.h"
+
+#include "Host.h"
+
+namespace host {
+
+SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, Mode mode) {
+  const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
+  if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw HostError("cannot open database " + file.string() + ": " + message);
+  }
+  sqlite3_extended_result_codes(db_, 1);
+}
+
+SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
+
+void SqliteDatabase::fail(const std::string& what) const {
+  throw HostError(what + ": " + sqlite3_errmsg(db_));
+}
+
+void SqliteDatabase::exec(const std::string& sql) {
+  char* message = nullptr;
+  if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
+    sqlite3_free(message);
+    throw HostError("database error: " + text);
+  }
+}
+
+SqliteStatement SqliteDatabase::prepare(const std::string& sql) { return SqliteStatement(*this, sql); }
+
+SqliteStatement::SqliteStatement(SqliteDatabase& db, const std::string& sql) : db_(&db) {
+  if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
+    db.fail("database error in '" + sql + "'");
+  }
+}
+
+SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
+    : db_(other.db_), statement_(other.statement_) {
+  other.statement_ = nullptr;
+}
+
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+
+void SqliteStatement::bind(int index, std::int64_t value) {
+  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) db_->fail("database bind failed");
+}
+
+void SqliteStatement::bind(int index, const std::optional<std::string>& text) {
+  const int rc = text ? sqlite3_bind_text(statement_, index, text->data(), static_cast<int>(text->size()),
+                                          SQLITE_TRANSIENT)
+                      : sqlite3_bind_null(statement_, index);
+  if (rc != SQLITE_OK) db_->fail("database bind failed");
+}
+
+bool SqliteStatement::step() {
+  const int rc = sqlite3_step(statement_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  db_->fail("database error");
+}
+
+void SqliteStatement::run() {
+  while (step()) {
+  }
+  reset();
+}
+
+void SqliteStatement::reset() {
+  sqlite3_reset(statement_);
+  sqlite3_clear_bindings(statement_);
+}
+
+int SqliteStatement::columnCount() const { return sqlite3_column_count(statement_); }
+
+std::string SqliteStatement::columnName(int index) const { return sqlite3_column_name(statement_, index); }
+
+bool SqliteStatement::isNull(int index) const { return sqlite3_column_type(statement_, index) == SQLITE_NULL; }
+
+std::int64_t SqliteStatement::integer(int index) const { return sqlite3_column_int64(statement_, index); }
+
+std::optional<std::string> SqliteStatement::text(int index) const {
+  if (isNull(index)) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement_, index));
+  return std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_, index)));
+}
+
+}  // namespace host

@@ -1,0 +1,33 @@
+// tolvar <project-dir> [--plugin PATH] <command> [args] [, <command> [args]]...
+// Commands run in order in one session (selection and active object carry over); a lone ","
+// separates them. The whole line is checked before the first command runs.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvar {
+
+struct Command {
+  std::string name;
+  std::vector<std::string> args;
+};
+
+struct CommandLine {
+  bool help = false;
+  std::filesystem::path projectDir;
+  std::optional<std::filesystem::path> plugin;
+  std::vector<Command> commands;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& args);  // throws UsageError
+extern const char* const kUsage;
+
+}  // namespace tolvar
