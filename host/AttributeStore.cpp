@@ -1,8 +1,11 @@
 #include "AttributeStore.h"
 
+#include <algorithm>
+
 namespace host {
 
-AttributeStore::AttributeStore(ProjectDatabase& database) : database_(database), tables_(database.loadTables()) {}
+AttributeStore::AttributeStore(ProjectDatabase& database)
+    : database_(database), tables_(database.loadTables()) {}
 
 void AttributeStore::reload() { tables_ = database_.loadTables(); }
 
@@ -11,27 +14,33 @@ const AttributeTable* AttributeStore::table(std::string_view name) const {
   return it == tables_.end() ? nullptr : &it->second;
 }
 
-AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) { return tables_.find(table.name())->second; }
+AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) {
+  return tables_.find(table.name())->second;
+}
 
 std::vector<const AttributeTable*> AttributeStore::childrenOf(const AttributeTable& table) const {
   std::vector<const AttributeTable*> children;
   for (const auto& [name, candidate] : tables_) {
-    if (candidate.parent() && equalsIgnoringCase(*candidate.parent(), table.name())) children.push_back(&candidate);
+    if (candidate.parent() && equalsIgnoringCase(*candidate.parent(), table.name()))
+      children.push_back(&candidate);
   }
   return children;
 }
 
 std::int64_t AttributeStore::insert(const AttributeTable& table, std::int32_t objectId,
                                     std::optional<std::int64_t> masterKey, std::vector<Value> values) {
-  StoredRow row{table.freshKey(), objectId, masterKey, std::move(values)};
+  // Larger than every key of every table, so a key used with the wrong table finds nothing.
+  std::int64_t key = 0;
+  for (const auto& [name, each] : tables_) key = std::max(key, each.maxKey());
+  StoredRow row{key + 1, objectId, masterKey, std::move(values)};
   row.values.resize(table.columns().size());
   database_.insertRow(table, row);
-  const std::int64_t key = row.key;
   mutableTable(table).insert(std::move(row));
-  return key;
+  return key + 1;
 }
 
-void AttributeStore::setValue(const AttributeTable& table, std::int64_t key, std::size_t column, Value value) {
+void AttributeStore::setValue(const AttributeTable& table, std::int64_t key, std::size_t column,
+                              Value value) {
   database_.updateValue(table, key, column, value);
   mutableTable(table).setValue(key, column, std::move(value));
 }

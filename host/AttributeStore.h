@@ -19,9 +19,9 @@ class AttributeStore {
   const TableMap& tables() const { return tables_; }
   std::vector<const AttributeTable*> childrenOf(const AttributeTable& table) const;
 
-  // Stores a new row with a fresh key and returns the key.
-  std::int64_t insert(const AttributeTable& table, std::int32_t objectId, std::optional<std::int64_t> masterKey,
-                      std::vector<Value> values);
+  // Stores a new row with a key larger than any key of the project's tables and returns the key.
+  std::int64_t insert(const AttributeTable& table, std::int32_t objectId,
+                      std::optional<std::int64_t> masterKey, std::vector<Value> values);
   void setValue(const AttributeTable& table, std::int64_t key, std::size_t column, Value value);
   // Deletes the row and, recursively, its detail rows.
   void eraseWithDetails(const AttributeTable& table, std::int64_t key);

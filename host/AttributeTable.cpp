@@ -9,7 +9,10 @@ namespace host {
 
 AttributeTable::AttributeTable(std::string name, std::optional<std::string> parent,
                                std::vector<std::string> columns, bool hasMasterKey)
-    : name_(std::move(name)), parent_(std::move(parent)), columns_(std::move(columns)), hasMasterKey_(hasMasterKey) {}
+    : name_(std::move(name)),
+      parent_(std::move(parent)),
+      columns_(std::move(columns)),
+      hasMasterKey_(hasMasterKey) {}
 
 std::optional<std::size_t> AttributeTable::columnIndex(std::string_view column) const {
   auto it = std::find_if(columns_.begin(), columns_.end(),
@@ -38,7 +41,8 @@ std::vector<std::int64_t> AttributeTable::keysBelow(std::int32_t objectId, std::
 }
 
 void AttributeTable::insert(StoredRow row) {
-  if (rows_.count(row.key) != 0) throw HostError("duplicate PKey " + std::to_string(row.key) + " in " + name_);
+  if (rows_.count(row.key) != 0)
+    throw HostError("duplicate PKey " + std::to_string(row.key) + " in " + name_);
   row.values.resize(columns_.size());
   maxKey_ = std::max(maxKey_, row.key);
   keysByObject_[row.objectId].insert(row.key);

@@ -35,8 +35,8 @@ class AttributeTable {
   // Keys of the object's rows in PKey order; with a master key only the rows below that parent row.
   std::vector<std::int64_t> keysOf(std::int32_t objectId) const;
   std::vector<std::int64_t> keysBelow(std::int32_t objectId, std::int64_t masterKey) const;
-  // Larger than every key the table has held in this session.
-  std::int64_t freshKey() const { return maxKey_ + 1; }
+  // The largest key the table has held in this session.
+  std::int64_t maxKey() const { return maxKey_; }
 
   void insert(StoredRow row);
   void erase(std::int64_t key);

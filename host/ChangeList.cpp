@@ -25,9 +25,7 @@ std::string withoutPadding(const char* text) {
   return value;
 }
 
-}  // namespace
-
-void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
+void writeEntries(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
   // LDID 87 marks the file as Windows-1252.
   DbfFile dbf(DBFCreateEx(dbfFile.c_str(), "LDID/87"));
   if (!dbf) throw HostError("cannot create " + dbfFile.string());
@@ -43,6 +41,18 @@ void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<Cha
     }
     ++record;
   }
+}
+
+}  // namespace
+
+void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
+  // shapelib names what it creates "<stem>.dbf"; the project's file is renamed afterwards.
+  std::filesystem::path created = dbfFile;
+  created.replace_extension(".dbf");
+  writeEntries(created, entries);
+  std::error_code error;
+  std::filesystem::rename(created, dbfFile, error);
+  if (error) throw HostError("cannot create " + dbfFile.string() + ": " + error.message());
 }
 
 std::vector<ChangeListEntry> readChangeList(const std::filesystem::path& dbfFile) {

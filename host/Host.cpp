@@ -30,8 +30,8 @@ std::vector<const AttributeTable*> tablesInTreeOrder(const AttributeStore& store
   return ordered;
 }
 
-std::vector<RowNode> nodesBelow(const AttributeStore& store, const AttributeTable& table, std::int32_t objectId,
-                                std::int64_t key) {
+std::vector<RowNode> nodesBelow(const AttributeStore& store, const AttributeTable& table,
+                                std::int32_t objectId, std::int64_t key) {
   std::vector<RowNode> nodes;
   for (const AttributeTable* child : tablesInTreeOrder(store)) {
     if (!child->parent() || !equalsIgnoringCase(*child->parent(), table.name())) continue;
@@ -88,7 +88,8 @@ void Host::reportProjectDatabase(const std::filesystem::path& file) { session_->
 void Host::loadPlugin(const std::filesystem::path& sharedObject) { session_->loadPlugin(sharedObject); }
 bool Host::pluginLoaded() const { return session_->plugin() != nullptr; }
 
-std::int16_t Host::runExport(const std::string& exportName, std::intptr_t a1, std::intptr_t a2, std::intptr_t a3) {
+std::int16_t Host::runExport(const std::string& exportName, std::intptr_t a1, std::intptr_t a2,
+                             std::intptr_t a3) {
   std::int16_t result = 0;
   atomically([&] { result = session_->requirePlugin().require(exportName)(a1, a2, a3); });
   return result;
@@ -105,7 +106,8 @@ void Host::select(const std::vector<std::string>& kennungen) {
 
 std::vector<std::string> Host::selection() const {
   std::vector<std::string> kennungen;
-  for (std::int32_t id : session_->selection) kennungen.push_back(session_->project().objects.find(id)->kennung);
+  for (std::int32_t id : session_->selection)
+    kennungen.push_back(session_->project().objects.find(id)->kennung);
   return kennungen;
 }
 
@@ -151,7 +153,8 @@ std::vector<ObjectSummary> Host::objects() const {
   std::vector<ObjectSummary> summaries;
   const GeosContext& geos = session_->geos();
   for (const auto& [id, object] : session_->project().objects.all()) {
-    summaries.push_back({id, object.kennung, object.classCode, static_cast<std::int32_t>(geos.geoType(object.geometry)),
+    summaries.push_back({id, object.kennung, object.classCode,
+                         static_cast<std::int32_t>(geos.geoType(object.geometry)),
                          geos.areaHectares(object.geometry), object.temporary});
   }
   return summaries;
@@ -197,7 +200,8 @@ std::vector<RowNode> Host::tree(const std::string& kennung) const {
 
 std::vector<std::string> Host::tableNames() const {
   std::vector<std::string> names;
-  for (const AttributeTable* table : tablesInTreeOrder(session_->project().store)) names.push_back(table->name());
+  for (const AttributeTable* table : tablesInTreeOrder(session_->project().store))
+    names.push_back(table->name());
   return names;
 }
 

@@ -27,10 +27,10 @@ class HostError : public std::runtime_error {
 using FieldValues = std::map<std::string, std::optional<std::string>, CaseInsensitiveLess>;
 
 struct Row {
-  std::int64_t key = 0;  // PKey
-  std::int32_t objectId = 0;  // TOLVARID
+  std::int64_t key = 0;                   // PKey
+  std::int32_t objectId = 0;              // TOLVARID
   std::optional<std::int64_t> masterKey;  // MASTERKEY; none in root tables and for rows owned by the object
-  FieldValues fields;  // text columns only (not PKey, TOLVARID, MASTERKEY)
+  FieldValues fields;                     // text columns only (not PKey, TOLVARID, MASTERKEY)
 
   // The value of a field, "" for NULL or a missing field.
   std::string value(const std::string& field) const;
@@ -48,8 +48,8 @@ struct ObjectSummary {
   std::string kennung;
   std::int32_t classCode = 0;
   std::int32_t geoType = 0;  // 0 none, 1 point, 2 line, 3 polygon, 14 multipolygon
-  double areaHectares = 0;  // 0 unless geoType is 3 or 14
-  bool temporary = false;  // made by window message 1202; never saved
+  double areaHectares = 0;   // 0 unless geoType is 3 or 14
+  bool temporary = false;    // made by window message 1202; never saved
 };
 
 class Session;
@@ -103,7 +103,7 @@ class Host {
 
   std::vector<ObjectSummary> objects() const;
   ObjectSummary object(const std::string& kennung) const;  // throws HostError when unknown
-  std::int32_t idOf(const std::string& kennung) const;  // throws HostError when unknown
+  std::int32_t idOf(const std::string& kennung) const;     // throws HostError when unknown
   bool exists(const std::string& kennung) const;
 
   // All rows of the object in the table, in PKey order, whatever the parent cursors.

@@ -69,7 +69,8 @@ int32_t TL_STDCALL tlGetIDFromKennung(const char* kennung) {
 }
 
 int16_t TL_STDCALL tlKennungExists(const char* kennung) {
-  return serve<int16_t>("tlKennungExists", 0, [&](Session& s) { return flag(objectOf(s, kennung) != nullptr); });
+  return serve<int16_t>("tlKennungExists", 0,
+                        [&](Session& s) { return flag(objectOf(s, kennung) != nullptr); });
 }
 
 int16_t TL_STDCALL tlDeleteObject(int32_t id) {
@@ -93,8 +94,9 @@ int16_t TL_STDCALL tlGetObjectData(TObjectInfo* info) {
 }
 
 int16_t TL_STDCALL tlSynchronize(TObjectInfo* info) {
-  return serve<int16_t>("tlSynchronize", 0,
-                        [&](Session& s) { return flag(info != nullptr && objectOf(s, info->ObjectID) != nullptr); });
+  return serve<int16_t>("tlSynchronize", 0, [&](Session& s) {
+    return flag(info != nullptr && objectOf(s, info->ObjectID) != nullptr);
+  });
 }
 
 }  // extern "C"

@@ -60,7 +60,8 @@ int32_t TL_STDCALL tlQueryGeoObjects(int32_t id, double distance, int32_t mode, 
 
 intptr_t TL_STDCALL tlGetTolvarWindowHandle(void) {
   TLWindowProc proc = hostWindowProc;
-  return serve("tlGetTolvarWindowHandle", intptr_t{0}, [&](Session&) { return reinterpret_cast<intptr_t>(proc); });
+  return serve("tlGetTolvarWindowHandle", intptr_t{0},
+               [&](Session&) { return reinterpret_cast<intptr_t>(proc); });
 }
 
 }  // extern "C"

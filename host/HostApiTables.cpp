@@ -60,13 +60,13 @@ int16_t TL_STDCALL tlGetProjectDB(char* buffer, int32_t n) {
 }
 
 int32_t TL_STDCALL tlGetRecordCountOf(const char* table) {
-  return serve("tlGetRecordCountOf", 0, [&](Session& s) {
-    return table != nullptr ? cursors(s).recordCount(table).value_or(0) : 0;
-  });
+  return serve("tlGetRecordCountOf", 0,
+               [&](Session& s) { return table != nullptr ? cursors(s).recordCount(table).value_or(0) : 0; });
 }
 
 int16_t TL_STDCALL tlTableFirst(const char* table) {
-  return serve<int16_t>("tlTableFirst", 0, [&](Session& s) { return flag(table && cursors(s).first(table)); });
+  return serve<int16_t>("tlTableFirst", 0,
+                        [&](Session& s) { return flag(table && cursors(s).first(table)); });
 }
 
 int16_t TL_STDCALL tlTableLast(const char* table) {
@@ -87,7 +87,8 @@ int16_t TL_STDCALL tlTableBOF(const char* table) {
 }
 
 int16_t TL_STDCALL tlAppendRecord(const char* table) {
-  return serve<int16_t>("tlAppendRecord", 0, [&](Session& s) { return flag(table && cursors(s).append(table)); });
+  return serve<int16_t>("tlAppendRecord", 0,
+                        [&](Session& s) { return flag(table && cursors(s).append(table)); });
 }
 
 int16_t TL_STDCALL tlPostRecord(const char* table) {
@@ -111,11 +112,13 @@ int16_t TL_STDCALL tlSetValueByName(const char* table, const char* field, const 
 }
 
 // Mode 2, the only one the plug-in passes, and every other mode write like tlSetValueByName.
-int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value, int16_t /*mode*/) {
+int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value,
+                                      int16_t /*mode*/) {
   return setByName("tlSetValueByNameEx", table, field, value);
 }
 
-int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer, int32_t n) {
+int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer,
+                                    int32_t n) {
   return serve<int16_t>("tlGetValueByPKEY", 0, [&](Session& s) {
     if (table == nullptr || field == nullptr) return flag(false);
     return copyValue(cursors(s).valueByKey(key, table, field), buffer, n);

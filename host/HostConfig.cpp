@@ -19,18 +19,23 @@ HostConfig loadHostConfig(const std::filesystem::path& file) {
   HostConfig config{defaultHandlers(), false};
   if (!std::filesystem::exists(file)) return config;
   std::ifstream in(file);
+  const auto malformed = [&](const std::string& why) {
+    return HostError(file.filename().string() + " is malformed: " + why);
+  };
   try {
     const nlohmann::json json = nlohmann::json::parse(in);
     if (json.contains("handlers")) {
+      if (!json.at("handlers").is_object()) throw malformed("\"handlers\" is no object");
       config.handlers.clear();
       for (const auto& [field, exportName] : json.at("handlers").items()) {
-        if (field.find('.') == std::string::npos) throw HostError("handler key '" + field + "' is not Table.Field");
+        if (field.find('.') == std::string::npos)
+          throw malformed("handler key '" + field + "' is not Table.Field");
         config.handlers[field] = exportName.get<std::string>();
       }
     }
     config.notifyOwnWrites = json.value("notifyOwnWrites", false);
   } catch (const nlohmann::json::exception& e) {
-    throw HostError(file.filename().string() + " is malformed: " + e.what());
+    throw malformed(e.what());
   }
   return config;
 }

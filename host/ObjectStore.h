@@ -15,7 +15,7 @@ struct GeoObject {
   std::int32_t id = 0;
   std::string kennung;  // UTF-8
   std::int32_t classCode = 0;
-  Geometry geometry;  // empty: no geometry
+  Geometry geometry;                  // empty: no geometry
   std::string geometryJson = "null";  // as read, so saving does not disturb the file's coordinates
   bool temporary = false;
 };

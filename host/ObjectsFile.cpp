@@ -49,9 +49,10 @@ void saveObjects(const std::filesystem::path& file, const ObjectStore& objects) 
   const char* separator = "\n";
   for (const auto& [id, object] : objects.all()) {
     if (object.temporary) continue;
-    const json feature = {{"type", "Feature"},
-                          {"properties", {{"id", id}, {"kennung", object.kennung}, {"class", object.classCode}}},
-                          {"geometry", json::parse(object.geometryJson)}};
+    const json feature = {
+        {"type", "Feature"},
+        {"properties", {{"id", id}, {"kennung", object.kennung}, {"class", object.classCode}}},
+        {"geometry", json::parse(object.geometryJson)}};
     text += separator + feature.dump();
     separator = ",\n";
   }

@@ -10,7 +10,8 @@ Plugin::Plugin(const std::filesystem::path& sharedObject)
     : path_(sharedObject), handle_(dlopen(sharedObject.c_str(), RTLD_NOW | RTLD_LOCAL)) {
   if (handle_ == nullptr) {
     const char* reason = dlerror();
-    throw HostError("cannot load plug-in " + sharedObject.string() + ": " + (reason != nullptr ? reason : "?"));
+    throw HostError("cannot load plug-in " + sharedObject.string() + ": " +
+                    (reason != nullptr ? reason : "?"));
   }
 }
 

@@ -17,7 +17,7 @@ class Plugin {
   Plugin(const Plugin&) = delete;
   Plugin& operator=(const Plugin&) = delete;
 
-  TLExportProc find(const std::string& exportName) const;  // nullptr when the plug-in lacks it
+  TLExportProc find(const std::string& exportName) const;     // nullptr when the plug-in lacks it
   TLExportProc require(const std::string& exportName) const;  // throws HostError when it lacks it
   const std::filesystem::path& path() const { return path_; }
 

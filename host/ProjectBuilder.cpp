@@ -15,12 +15,13 @@ ProjectBuilder& ProjectBuilder::addObject(std::int32_t id, const std::string& ke
   return *this;
 }
 
-ProjectBuilder& ProjectBuilder::addRectangle(std::int32_t id, const std::string& kennung, std::int32_t classCode,
-                                             double minX, double minY, double maxX, double maxY) {
+ProjectBuilder& ProjectBuilder::addRectangle(std::int32_t id, const std::string& kennung,
+                                             std::int32_t classCode, double minX, double minY, double maxX,
+                                             double maxY) {
   auto corner = [](double x, double y) { return std::to_string(x) + " " + std::to_string(y); };
   return addObject(id, kennung, classCode,
-                   "POLYGON((" + corner(minX, minY) + ", " + corner(maxX, minY) + ", " + corner(maxX, maxY) + ", " +
-                       corner(minX, maxY) + ", " + corner(minX, minY) + "))");
+                   "POLYGON((" + corner(minX, minY) + ", " + corner(maxX, minY) + ", " + corner(maxX, maxY) +
+                       ", " + corner(minX, maxY) + ", " + corner(minX, minY) + "))");
 }
 
 std::int64_t ProjectBuilder::addRow(const std::string& table, std::int32_t objectId,
@@ -45,7 +46,8 @@ ProjectBuilder& ProjectBuilder::omitTable(const std::string& table) {
 }
 
 void ProjectBuilder::write(const std::filesystem::path& dir) const {
-  if (std::filesystem::exists(dir / kDatabaseFileName)) throw HostError("a project already exists in " + dir.string());
+  if (std::filesystem::exists(dir / kDatabaseFileName))
+    throw HostError("a project already exists in " + dir.string());
   std::filesystem::create_directories(dir);
 
   GeosContext geos;
@@ -62,20 +64,24 @@ void ProjectBuilder::write(const std::filesystem::path& dir) const {
 
   std::vector<AttributeTable> tables;
   for (const StandardTable& standard : standardTables()) {
-    const bool omitted = std::any_of(omittedTables_.begin(), omittedTables_.end(),
-                                     [&](const std::string& name) { return equalsIgnoringCase(name, standard.name); });
+    const bool omitted =
+        std::any_of(omittedTables_.begin(), omittedTables_.end(),
+                    [&](const std::string& name) { return equalsIgnoringCase(name, standard.name); });
     if (omitted) continue;
     std::vector<std::string> columns(standard.columns.begin(), standard.columns.end());
-    tables.emplace_back(standard.name, parentTableOf(standard.name), std::move(columns), standard.parent != nullptr);
+    tables.emplace_back(standard.name, parentTableOf(standard.name), std::move(columns),
+                        standard.parent != nullptr);
   }
   ProjectDatabase::create(dir / kDatabaseFileName, tables);
 
   ProjectDatabase database(dir / kDatabaseFileName);
   for (const RowSpec& spec : rows_) {
-    auto table = std::find_if(tables.begin(), tables.end(),
-                              [&](const AttributeTable& t) { return equalsIgnoringCase(t.name(), spec.table); });
+    auto table = std::find_if(tables.begin(), tables.end(), [&](const AttributeTable& t) {
+      return equalsIgnoringCase(t.name(), spec.table);
+    });
     if (table == tables.end()) throw HostError("the project has no table '" + spec.table + "'");
-    StoredRow row{spec.row.key, spec.row.objectId, spec.row.masterKey, std::vector<Value>(table->columns().size())};
+    StoredRow row{spec.row.key, spec.row.objectId, spec.row.masterKey,
+                  std::vector<Value>(table->columns().size())};
     for (const auto& [field, value] : spec.row.fields) {
       auto column = table->columnIndex(field);
       if (!column) throw HostError(table->name() + " has no field '" + field + "'");
@@ -87,7 +93,8 @@ void ProjectBuilder::write(const std::filesystem::path& dir) const {
   database.checkpoint();
 
   if (changeList_) writeChangeList(dir / kChangeListFileName, *changeList_);
-  if (handlers_) writeHostConfig(dir / kConfigFileName, HostConfig{{handlers_->begin(), handlers_->end()}, false});
+  if (handlers_)
+    writeHostConfig(dir / kConfigFileName, HostConfig{{handlers_->begin(), handlers_->end()}, false});
 }
 
 }  // namespace host

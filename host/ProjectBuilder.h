@@ -19,8 +19,8 @@ class ProjectBuilder {
   // wkt may be empty for an object without geometry. Coordinates are metres.
   ProjectBuilder& addObject(std::int32_t id, const std::string& kennung, std::int32_t classCode,
                             const std::string& wkt);
-  ProjectBuilder& addRectangle(std::int32_t id, const std::string& kennung, std::int32_t classCode, double minX,
-                               double minY, double maxX, double maxY);
+  ProjectBuilder& addRectangle(std::int32_t id, const std::string& kennung, std::int32_t classCode,
+                               double minX, double minY, double maxX, double maxY);
 
   // Appends a row and returns its PKey. Keys are unique across all tables of the project, so a key
   // used with the wrong table finds nothing. parentKey becomes MASTERKEY (none: NULL).

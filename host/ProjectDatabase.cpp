@@ -68,7 +68,8 @@ ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
 
 void ProjectDatabase::create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables) {
   SqliteDatabase db(file, SqliteDatabase::Mode::Create);
-  db.exec("PRAGMA journal_mode=WAL; BEGIN");
+  // Small pages keep test and demo projects small.
+  db.exec("PRAGMA page_size=1024; PRAGMA journal_mode=WAL; BEGIN");
   for (const AttributeTable& table : tables) {
     std::string sql = "CREATE TABLE " + quoteIdentifier(table.name()) + " (" + kKeyColumn +
                       " INTEGER PRIMARY KEY, " + kObjectColumn + " INTEGER NOT NULL";
@@ -121,8 +122,9 @@ void ProjectDatabase::insertRow(const AttributeTable& table, const StoredRow& ro
 void ProjectDatabase::updateValue(const AttributeTable& table, std::int64_t key, std::size_t column,
                                   const Value& value) {
   beginIfNeeded();
-  auto update = db_.prepare("UPDATE " + quoteIdentifier(table.name()) + " SET " +
-                            quoteIdentifier(table.columns().at(column)) + " = ? WHERE " + kKeyColumn + " = ?");
+  auto update =
+      db_.prepare("UPDATE " + quoteIdentifier(table.name()) + " SET " +
+                  quoteIdentifier(table.columns().at(column)) + " = ? WHERE " + kKeyColumn + " = ?");
   update.bind(1, value);
   update.bind(2, key);
   update.run();
@@ -142,7 +144,8 @@ void ProjectDatabase::finish(bool commit) {
 }
 
 void ProjectDatabase::checkpoint() {
-  if (sqlite3_wal_checkpoint_v2(db_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) != SQLITE_OK) {
+  if (sqlite3_wal_checkpoint_v2(db_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) !=
+      SQLITE_OK) {
     db_.fail("checkpoint failed");
   }
 }

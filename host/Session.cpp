@@ -83,8 +83,8 @@ std::string Session::callHandler(const std::string& exportName, const std::strin
   const TLExportProc handler = requirePlugin().require(exportName);
   // The handler copies the value with its zero into the buffer before anything else.
   std::vector<char> destination(std::max(kHandlerBufferSize, newValue.size() + 1), '\0');
-  handler(reinterpret_cast<std::intptr_t>(newValue.c_str()), reinterpret_cast<std::intptr_t>(destination.data()),
-          0);
+  handler(reinterpret_cast<std::intptr_t>(newValue.c_str()),
+          reinterpret_cast<std::intptr_t>(destination.data()), 0);
   return std::string(destination.data(), strnlen(destination.data(), destination.size()));
 }
 

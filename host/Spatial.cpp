@@ -5,10 +5,9 @@
 
 namespace host {
 
-std::optional<std::vector<std::int32_t>> queryNeighbours(const ObjectStore& objects, const GeosContext& geos,
-                                                         std::int32_t sourceId, double distance,
-                                                         std::int32_t mode,
-                                                         const std::optional<std::vector<std::int32_t>>& classes) {
+std::optional<std::vector<std::int32_t>> queryNeighbours(
+    const ObjectStore& objects, const GeosContext& geos, std::int32_t sourceId, double distance,
+    std::int32_t mode, const std::optional<std::vector<std::int32_t>>& classes) {
   const GeoObject* source = objects.find(sourceId);
   if (mode != 0 || !std::isfinite(distance) || source == nullptr || geos.isEmpty(source->geometry)) {
     return std::nullopt;

@@ -78,7 +78,9 @@ int SqliteStatement::columnCount() const { return sqlite3_column_count(statement
 
 std::string SqliteStatement::columnName(int index) const { return sqlite3_column_name(statement_, index); }
 
-bool SqliteStatement::isNull(int index) const { return sqlite3_column_type(statement_, index) == SQLITE_NULL; }
+bool SqliteStatement::isNull(int index) const {
+  return sqlite3_column_type(statement_, index) == SQLITE_NULL;
+}
 
 std::int64_t SqliteStatement::integer(int index) const { return sqlite3_column_int64(statement_, index); }
 

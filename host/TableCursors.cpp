@@ -56,10 +56,12 @@ void TableCursors::clear() {
 std::optional<TableCursors::View> TableCursors::open(std::string_view name, bool postOwnPending) {
   const AttributeTable* table = store_.table(name);
   if (active_ == 0 || table == nullptr) return std::nullopt;
-  View view{table, nullptr, {}, table->parent().has_value(), std::nullopt};
+  View view{table, nullptr, {}, table->parent().has_value(), std::nullopt, 0};
   if (view.isDetail) {
-    auto parent = open(*table->parent(), true);
-    if (parent) view.parentKey = parent->cursor->current;
+    if (auto parent = open(*table->parent(), true)) {
+      view.parentKey = parent->cursor->current;
+      view.parentMoves = parent->cursor->moves;
+    }
   }
   Cursor& cursor = cursors_[{active_, asciiLower(table->name())}];
   view.cursor = &cursor;
@@ -70,14 +72,14 @@ std::optional<TableCursors::View> TableCursors::open(std::string_view name, bool
     view.keys = table->keysBelow(active_, *view.parentKey);
   }
 
-  const bool stale = !cursor.positioned || cursor.parentKey != view.parentKey ||
+  const bool stale = !cursor.positioned || cursor.parentMoves != view.parentMoves ||
                      (cursor.current && !contains(view.keys, *cursor.current)) ||
                      (!cursor.current && !view.keys.empty());
   if (stale) {
     cursor.positioned = true;
-    cursor.parentKey = view.parentKey;
-    cursor.current = firstOf(view.keys);
-    cursor.pastEnd = false;
+    cursor.parentMoves = view.parentMoves;
+    ++cursor.moves;  // a refreshed detail table refreshes its own details, even on the same row
+    moveTo(cursor, firstOf(view.keys));
   }
   return view;
 }
@@ -85,7 +87,12 @@ std::optional<TableCursors::View> TableCursors::open(std::string_view name, bool
 void TableCursors::postPending(const AttributeTable& table, Cursor& cursor) {
   PendingRow pending = std::move(*cursor.pending);
   cursor.pending.reset();
-  cursor.current = store_.insert(table, active_, pending.masterKey, std::move(pending.values));
+  moveTo(cursor, store_.insert(table, active_, pending.masterKey, std::move(pending.values)));
+}
+
+void TableCursors::moveTo(Cursor& cursor, std::optional<std::int64_t> key) {
+  if (cursor.current != key) ++cursor.moves;
+  cursor.current = key;
   cursor.pastEnd = false;
 }
 
@@ -98,16 +105,14 @@ std::optional<std::int32_t> TableCursors::recordCount(std::string_view table) {
 bool TableCursors::first(std::string_view table) {
   auto view = open(table, true);
   if (!view) return false;
-  view->cursor->current = firstOf(view->keys);
-  view->cursor->pastEnd = false;
+  moveTo(*view->cursor, firstOf(view->keys));
   return true;
 }
 
 bool TableCursors::last(std::string_view table) {
   auto view = open(table, true);
   if (!view) return false;
-  view->cursor->current = view->keys.empty() ? std::nullopt : std::optional<std::int64_t>(view->keys.back());
-  view->cursor->pastEnd = false;
+  moveTo(*view->cursor, view->keys.empty() ? std::nullopt : std::optional<std::int64_t>(view->keys.back()));
   return true;
 }
 
@@ -120,7 +125,7 @@ bool TableCursors::next(std::string_view table) {
   if (at == view->keys.end()) {
     cursor.pastEnd = true;
   } else {
-    cursor.current = *at;
+    moveTo(cursor, *at);
   }
   return true;
 }
@@ -162,10 +167,7 @@ bool TableCursors::remove(std::string_view table, std::int64_t key) {
   }
   store_.eraseWithDetails(*view->table, key);
   Cursor& cursor = *view->cursor;
-  if (cursor.current == key) {
-    cursor.current = replacement;
-    cursor.pastEnd = false;
-  }
+  if (cursor.current == key) moveTo(cursor, replacement);
   return true;
 }
 
@@ -174,7 +176,8 @@ std::optional<std::string> TableCursors::value(std::string_view table, std::stri
   if (!view) return std::nullopt;
   const Cursor& cursor = *view->cursor;
   if (cursor.pending) {
-    return readField(*view->table, std::nullopt, active_, cursor.pending->masterKey, cursor.pending->values, field);
+    return readField(*view->table, std::nullopt, active_, cursor.pending->masterKey, cursor.pending->values,
+                     field);
   }
   if (!cursor.current) return std::nullopt;
   const StoredRow& row = *view->table->find(*cursor.current);
@@ -221,8 +224,7 @@ bool TableCursors::positionOn(std::string_view tableName, std::int64_t key) {
   if (table->parent() && row->masterKey && !positionOn(*table->parent(), *row->masterKey)) return false;
   auto view = open(tableName, true);
   if (!view || !contains(view->keys, key)) return false;
-  view->cursor->current = key;
-  view->cursor->pastEnd = false;
+  moveTo(*view->cursor, key);
   return true;
 }
 

@@ -5,7 +5,7 @@
 // - A table's visible rows are the active object's rows in PKey order; a detail table shows only the
 //   rows whose MASTERKEY is the key of its parent's current row, and none when the parent has none.
 // - A cursor stands on a row whenever the table has rows. A new cursor, and a cursor whose parent
-//   moved to another row, stands on the first row.
+//   moved (even away and back), stands on the first row, as a dataset linked to a master does.
 // - BOF is true exactly when the table is empty (there is no move before the first row; tlTableFirst
 //   leaves BOF false on a filled table). EOF is true when the table is empty or after tlTableNext on
 //   the last row, which stays current; First, Last, Append and Delete clear it.
@@ -54,7 +54,8 @@ class TableCursors {
   std::optional<std::string> value(std::string_view table, std::string_view field);
   bool setValue(std::string_view table, std::string_view field, Value value);
   // By key: any object's row of the table.
-  std::optional<std::string> valueByKey(std::int64_t key, std::string_view table, std::string_view field) const;
+  std::optional<std::string> valueByKey(std::int64_t key, std::string_view table,
+                                        std::string_view field) const;
   bool setValueByKey(std::int64_t key, std::string_view table, std::string_view field, Value value);
 
   // Puts the cursor of the table, and those of its parent tables, on the active object's row.
@@ -69,8 +70,9 @@ class TableCursors {
     bool positioned = false;
     std::optional<std::int64_t> current;
     bool pastEnd = false;
-    std::optional<std::int64_t> parentKey;  // parent's current row when last positioned
     std::optional<PendingRow> pending;
+    std::uint64_t moves = 0;        // counts changes of the current row, so detail cursors notice them
+    std::uint64_t parentMoves = 0;  // the parent's count when this cursor was last positioned
   };
   struct View {
     const AttributeTable* table;
@@ -78,6 +80,7 @@ class TableCursors {
     std::vector<std::int64_t> keys;
     bool isDetail;
     std::optional<std::int64_t> parentKey;
+    std::uint64_t parentMoves;
   };
 
   AttributeStore& store_;
@@ -86,6 +89,7 @@ class TableCursors {
 
   std::optional<View> open(std::string_view table, bool postPending);
   void postPending(const AttributeTable& table, Cursor& cursor);
+  static void moveTo(Cursor& cursor, std::optional<std::int64_t> key);
 };
 
 }  // namespace host

@@ -8,8 +8,8 @@ const std::vector<StandardTable>& standardTables() {
   static const std::vector<StandardTable> tables = {
       {"BtypHtyp",
        nullptr,
-       {"Biotoptyp", "Oekotyp", "P62_Typ", "Bemerkung", "FLAECHE", "Flaechenanteil", "ist_FFHLRT", "ist_P62_typ",
-        "Ges_Fl", "Ges_Proz"}},
+       {"Biotoptyp", "Oekotyp", "P62_Typ", "Bemerkung", "FLAECHE", "Flaechenanteil", "ist_FFHLRT",
+        "ist_P62_typ", "Ges_Fl", "Ges_Proz"}},
       {"Zusatzcodes", "BtypHtyp", {"Zusatzcode"}},
       {"Vegetationstyp", "BtypHtyp", {"Vegetationstyp"}},
       {"Schichtung", "Vegetationstyp", {"Schicht"}},

@@ -15,8 +15,8 @@ std::string asciiLower(std::string_view text) {
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 bool CaseInsensitiveLess::operator()(std::string_view a, std::string_view b) const {

@@ -32,9 +32,17 @@ struct Arity {
 const std::map<std::string, Arity>& arities() {
   constexpr std::size_t many = 1000000;
   static const std::map<std::string, Arity> table = {
-      {"objects", {0, 0}},      {"tree", {1, 1}},  {"select", {0, many}},          {"selection", {0, 0}},
-      {"active", {1, 1}},       {"run", {1, 1}},   {"edit", {5, 5}},               {"notify-own-writes", {1, 1}},
-      {"changelist", {0, 0}},   {"calls", {0, 0}}, {"changelist-create", {0, many}},
+      {"objects", {0, 0}},
+      {"tree", {1, 1}},
+      {"select", {0, many}},
+      {"selection", {0, 0}},
+      {"active", {1, 1}},
+      {"run", {1, 1}},
+      {"edit", {5, 5}},
+      {"notify-own-writes", {1, 1}},
+      {"changelist", {0, 0}},
+      {"calls", {0, 0}},
+      {"changelist-create", {0, many}},
   };
   return table;
 }
@@ -50,7 +58,8 @@ void check(const Command& command) {
     const std::string& key = command.args[2];
     long long value = 0;
     auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), value);
-    if (error != std::errc() || end != key.data() + key.size()) throw UsageError("PKey '" + key + "' is no integer");
+    if (error != std::errc() || end != key.data() + key.size())
+      throw UsageError("PKey '" + key + "' is no integer");
   }
   if (command.name == "notify-own-writes" && command.args[0] != "on" && command.args[0] != "off") {
     throw UsageError("notify-own-writes takes on or off");

@@ -27,8 +27,9 @@ const char* geoTypeName(std::int32_t geoType) {
 }  // namespace
 
 void printObjects(std::ostream& out, const std::vector<host::ObjectSummary>& objects) {
-  out << std::left << std::setw(8) << "id" << std::setw(16) << "Kennung" << std::setw(8) << "class" << std::setw(14)
-      << "geometry" << "area_ha\n";
+  out << std::left << std::setw(8) << "id" << std::setw(16) << "Kennung" << std::setw(8) << "class"
+      << std::setw(14) << "geometry"
+      << "area_ha\n";
   for (const host::ObjectSummary& object : objects) {
     std::ostringstream area;
     area << std::fixed << std::setprecision(4) << object.areaHectares;
