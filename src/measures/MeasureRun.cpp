@@ -61,20 +61,7 @@ void AggregateMASObjectNamingFailure(int32_t measureId, TFrmAggregateMAS& form, 
   }
 }
 
-}  // namespace
-
-void AggregateSelectedMeasures() {
-  if (BusyFlag) return;
-  const BusyFlagHold busy;
-  RunMASAggregation();
-}
-
-void FindSelectedMAS(const TObjectInfo* info) {
-  if (!currentRun || info == nullptr) return;
-  if (info->ClassCode == kClassMAS) currentRun->MASObjectList.add(info->ObjectID);
-  currentRun->SelectedObjectList.add(info->ObjectID);
-}
-
+// Fills every selected measure anew from the BT, FT and FP objects lying on it.
 void RunMASAggregation() {
   // Declared in the reverse order of the clean-up: database and window first, then the update
   // bracket, the lists and last the cursor.
@@ -107,6 +94,20 @@ void RunMASAggregation() {
     if (form.blnCancelPressed()) break;
   }
   for (int32_t i = 0; i < state.SelectedObjectList.Size(); ++i) tlAddToSelection(state.SelectedObjectList[i]);
+}
+
+}  // namespace
+
+void AggregateSelectedMeasures() {
+  if (BusyFlag) return;
+  const BusyFlagHold busy;
+  RunMASAggregation();
+}
+
+void FindSelectedMAS(const TObjectInfo* info) {
+  if (!currentRun || info == nullptr) return;
+  if (info->ClassCode == kClassMAS) currentRun->MASObjectList.add(info->ObjectID);
+  currentRun->SelectedObjectList.add(info->ObjectID);
 }
 
 }  // namespace aggregate

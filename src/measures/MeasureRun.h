@@ -8,7 +8,4 @@ void AggregateSelectedMeasures();
 // Iteration callback that collects the selection for the run; outside a run it does nothing.
 void FindSelectedMAS(const TObjectInfo* info);
 
-// Fills every selected measure anew from the BT, FT and FP objects lying on it.
-void RunMASAggregation();
-
 }  // namespace aggregate

@@ -29,21 +29,22 @@ class FormAggregateMAS : public ::testing::Test {
     };
   }
 
+  void expectConnectionErrorOnly(const std::string& path) {
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(ui.messages[0].text,
+              "Verbindung zur Projektdatenbank " + path + "  konnte nicht aufgebaut werden!");
+  }
+
   testdoubles::RecordingUserInterface ui;
 };
-
-std::string connectionError(const std::string& path) {
-  return "Verbindung zur Projektdatenbank " + path + "  konnte nicht aufgebaut werden!";
-}
 
 TEST_F(FormAggregateMAS, AMissingDatabaseIsReportedAndNotConnected) {
   const std::string path = kFixtures + "/fehlt.mdb";
   hostNamesDatabase(path);
   TFrmAggregateMAS form;
   EXPECT_FALSE(form.OpenProjektDB());
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
-  EXPECT_EQ(ui.messages[0].text, connectionError(path));
+  expectConnectionErrorOnly(path);
   TIntegerlist keys;
   EXPECT_THROW(form.GetPKeysByObjID("BtypHtyp", 102, keys), LibraryError);
 }
@@ -53,8 +54,7 @@ TEST_F(FormAggregateMAS, AMissingTableIsReportedOnceButTheQueriesWork) {
   hostNamesDatabase(path);
   TFrmAggregateMAS form;
   EXPECT_TRUE(form.OpenProjektDB());
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].text, connectionError(path));
+  expectConnectionErrorOnly(path);
   TIntegerlist keys;
   form.GetPKeysByObjID("BtypHtyp", 102, keys);
   ASSERT_EQ(keys.Size(), 2);
