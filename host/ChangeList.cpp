@@ -4,10 +4,13 @@
 
 #include <memory>
 
-#include "Cp1252.h"
 #include "Host.h"
+#include "platform/TextEncoding.h"
 
 namespace host {
+
+using aggregate::platform::ansiToUtf8;
+using aggregate::platform::utf8ToAnsi;
 
 namespace {
 
@@ -35,8 +38,8 @@ void writeEntries(const std::filesystem::path& dbfFile, const std::vector<Change
   }
   int record = 0;
   for (const ChangeListEntry& entry : entries) {
-    if (!DBFWriteStringAttribute(dbf.get(), record, 0, utf8ToCp1252(entry.kennung).c_str()) ||
-        !DBFWriteStringAttribute(dbf.get(), record, 1, utf8ToCp1252(entry.changed).c_str())) {
+    if (!DBFWriteStringAttribute(dbf.get(), record, 0, utf8ToAnsi(entry.kennung).c_str()) ||
+        !DBFWriteStringAttribute(dbf.get(), record, 1, utf8ToAnsi(entry.changed).c_str())) {
       throw HostError("cannot write " + dbfFile.string());
     }
     ++record;
@@ -64,8 +67,8 @@ std::vector<ChangeListEntry> readChangeList(const std::filesystem::path& dbfFile
   std::vector<ChangeListEntry> entries;
   for (int record = 0; record < DBFGetRecordCount(dbf.get()); ++record) {
     if (DBFIsRecordDeleted(dbf.get(), record)) continue;
-    entries.push_back({cp1252ToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, kennung))),
-                       cp1252ToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, changed)))});
+    entries.push_back({ansiToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, kennung))),
+                       ansiToUtf8(withoutPadding(DBFReadStringAttribute(dbf.get(), record, changed)))});
   }
   return entries;
 }

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "ChangeList.h"
-#include "Cp1252.h"
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
+#include "platform/TextEncoding.h"
 
 namespace host {
+
+using aggregate::platform::ansiToUtf8;
+using aggregate::platform::utf8ToAnsi;
 
 namespace {
 
@@ -136,7 +139,7 @@ std::string Host::editField(const std::string& kennung, const std::string& table
     session_->setActive(object.id);
     project.cursors.positionOn(t->name(), key);
     if (auto handler = session_->handlerFor(t->name(), field)) {
-      stored = cp1252ToUtf8(session_->callHandler(*handler, utf8ToCp1252(value)));
+      stored = ansiToUtf8(session_->callHandler(*handler, utf8ToAnsi(value)));
     }
     project.cursors.setValueByKey(key, t->name(), field, stored);
   });

@@ -1,9 +1,11 @@
 // tl* functions on objects.
-#include "Cp1252.h"
 #include "HostApiBarrier.h"
 #include "HostBuffer.h"
 #include "boundary/TolvarApi.h"
+#include "platform/TextEncoding.h"
 
+using aggregate::platform::ansiToUtf8;
+using aggregate::platform::utf8ToAnsi;
 using host::flag;
 using host::serve;
 using host::Session;
@@ -17,7 +19,7 @@ const host::GeoObject* objectOf(Session& s, std::int32_t id) { return s.project(
 
 const host::GeoObject* objectOf(Session& s, const char* kennung) {
   if (kennung == nullptr) return nullptr;
-  return s.project().objects.findByKennung(host::cp1252ToUtf8(kennung));
+  return s.project().objects.findByKennung(ansiToUtf8(kennung));
 }
 
 }  // namespace
@@ -86,7 +88,7 @@ int16_t TL_STDCALL tlGetObjectData(TObjectInfo* info) {
     const host::GeoObject* object = info != nullptr ? objectOf(s, info->ObjectID) : nullptr;
     if (object == nullptr) return flag(false);
     if (info->Kennung != nullptr) {
-      host::copyToHostBuffer(host::utf8ToCp1252(object->kennung), info->Kennung, kKennungCapacity);
+      host::copyToHostBuffer(utf8ToAnsi(object->kennung), info->Kennung, kKennungCapacity);
     }
     info->ClassCode = object->classCode;
     return flag(true);

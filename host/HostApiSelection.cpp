@@ -1,11 +1,12 @@
 // tl* functions on the selection and the update bracket.
 #include <algorithm>
 
-#include "Cp1252.h"
 #include "HostApiBarrier.h"
 #include "TextCase.h"
 #include "boundary/TolvarApi.h"
+#include "platform/TextEncoding.h"
 
+using aggregate::platform::utf8ToAnsi;
 using host::flag;
 using host::serve;
 using host::Session;
@@ -25,7 +26,7 @@ int16_t TL_STDCALL tlIterateObjects(int32_t /*reserved*/, const char* module, co
     for (std::int32_t id : snapshot) {
       const host::GeoObject* object = s.project().objects.find(id);
       if (object == nullptr) continue;
-      std::string kennung = host::utf8ToCp1252(object->kennung);
+      std::string kennung = utf8ToAnsi(object->kennung);
       TObjectInfo info{0, kennung.data(), object->classCode, id};
       callback(reinterpret_cast<std::intptr_t>(&info), 0, 0);
     }

@@ -1,11 +1,12 @@
 // tl* functions for spatial queries, and the host window that builds temporary objects.
 #include <algorithm>
 
-#include "Cp1252.h"
 #include "HostApiBarrier.h"
 #include "Spatial.h"
 #include "boundary/TolvarApi.h"
+#include "platform/TextEncoding.h"
 
+using aggregate::platform::ansiToUtf8;
 using host::serve;
 using host::Session;
 
@@ -20,7 +21,7 @@ intptr_t makeTempObject(const TTempObjectRequest* request) {
         request->Ids == nullptr || request->IdCount < 1 || request->IdCount > kMaxTempObjectParts) {
       return 0;
     }
-    const std::string kennung = host::cp1252ToUtf8(request->Kennung);
+    const std::string kennung = ansiToUtf8(request->Kennung);
     if (kennung.empty() || s.project().objects.findByKennung(kennung) != nullptr) return 0;
     const std::vector<std::int32_t> ids(request->Ids, request->Ids + request->IdCount);
     auto object = host::intersectionObject(s.project().objects, s.geos(), ids, kennung, request->ClassCode);

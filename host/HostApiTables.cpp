@@ -1,10 +1,12 @@
 // tl* functions on the active object's attribute tables, values and project paths.
-#include "Cp1252.h"
 #include "HostApiBarrier.h"
 #include "HostBuffer.h"
 #include "ProjectDatabase.h"
 #include "boundary/TolvarApi.h"
+#include "platform/TextEncoding.h"
 
+using aggregate::platform::ansiToUtf8;
+using aggregate::platform::utf8ToAnsi;
 using host::flag;
 using host::serve;
 using host::Session;
@@ -15,7 +17,7 @@ host::TableCursors& cursors(Session& s) { return s.project().cursors; }
 
 // Paths are not cut: a path that does not fit is no path.
 int16_t copyPath(const std::string& path, char* buffer, int32_t n) {
-  const std::string text = host::utf8ToCp1252(path);
+  const std::string text = utf8ToAnsi(path);
   if (n < 0 || text.size() > static_cast<std::size_t>(n)) {
     host::copyToHostBuffer("", buffer, n);
     return 0;
@@ -25,15 +27,15 @@ int16_t copyPath(const std::string& path, char* buffer, int32_t n) {
 
 int16_t copyValue(const std::optional<std::string>& value, char* buffer, int32_t n) {
   if (!value) return flag(false);
-  return flag(host::copyToHostBuffer(host::utf8ToCp1252(*value), buffer, n));
+  return flag(host::copyToHostBuffer(utf8ToAnsi(*value), buffer, n));
 }
 
 // A value written by the plug-in; with "notify own writes" the attached handler decides what is stored.
 std::string valueToStore(Session& s, const char* table, const char* field, const char* value) {
-  if (s.notifyOwnWrites) {
-    if (auto handler = s.handlerFor(table, field)) return host::cp1252ToUtf8(s.callHandler(*handler, value));
+  if (s.notifyOwnWrites && s.plugin() != nullptr) {
+    if (auto handler = s.handlerFor(table, field)) return ansiToUtf8(s.callHandler(*handler, value));
   }
-  return host::cp1252ToUtf8(value);
+  return ansiToUtf8(value);
 }
 
 int16_t setByName(const char* function, const char* table, const char* field, const char* value) {

@@ -69,7 +69,7 @@ ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
 void ProjectDatabase::create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables) {
   SqliteDatabase db(file, SqliteDatabase::Mode::Create);
   // Small pages keep test and demo projects small.
-  db.exec("PRAGMA page_size=1024; PRAGMA journal_mode=WAL; BEGIN");
+  db.exec("PRAGMA page_size=512; PRAGMA journal_mode=WAL; BEGIN");
   for (const AttributeTable& table : tables) {
     std::string sql = "CREATE TABLE " + quoteIdentifier(table.name()) + " (" + kKeyColumn +
                       " INTEGER PRIMARY KEY, " + kObjectColumn + " INTEGER NOT NULL";

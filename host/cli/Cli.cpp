@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 
 #include "CommandLine.h"
@@ -32,7 +33,7 @@ class CommandRunner {
     } else if (name == "run") {
       runExport(a[0]);
     } else if (name == "edit") {
-      ensurePlugin();
+      if (host_.handlers().count(a[1] + "." + a[3]) != 0) ensurePlugin();
       out_ << host_.editField(a[0], a[1], std::stoll(a[2]), a[3], a[4]) << "\n";
     } else if (name == "notify-own-writes") {
       host_.setNotifyOwnWrites(a[0] == "on");
@@ -96,7 +97,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const Command& command : line.commands) runner.run(command);
   } catch (const std::exception& e) {
     out.flush();
-    err << "tolvar: " << e.what() << "\n";
+    std::string message = e.what();
+    std::replace(message.begin(), message.end(), '\n', ' ');  // one line, whatever a library said
+    err << "tolvar: " << message << "\n";
     return 1;
   }
   return 0;

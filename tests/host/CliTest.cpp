@@ -1,4 +1,5 @@
 // The tolvar program: commands, and one-line errors with a non-zero exit that leave the project as it was.
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -86,6 +87,23 @@ TEST_F(Cli, BadInputIsAOneLineErrorAndChangesNothing) {
   expectOneLineFailure({"run", "CloseUpdateTwice"}, 1,
                        "CloseUpdateTwice left tlBeginUpdate/tlEndUpdate unbalanced (depth 0)");
   expectOneLineFailure({"changelist"}, 1, "cannot read " + (dir / "TA_LIST.DBF").string());
+}
+
+TEST_F(Cli, MalformedFilesAreReportedOnOneLineAndLeftAsTheyAre) {
+  const std::string broken = "{\"type\": \"FeatureCollection\",\n \"features\": [{\"properties\": {}}]}";
+  std::ofstream(dir / "objects.geojson", std::ios::trunc) << broken;
+  const CliResult result = run({"objects"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, ::testing::StartsWith("tolvar: objects.geojson is malformed: "));
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+  EXPECT_EQ(fileBytes("objects.geojson"), broken);
+}
+
+TEST_F(Cli, EditsOfFieldsWithoutHandlerNeedNoPlugIn) {
+  const CliResult result = run({"--plugin", "/nonexistent.so", "edit", "BT-1", "BtypHtyp",
+                                std::to_string(keys.wba), "Bemerkung", "ok"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "ok\n");
 }
 
 TEST_F(Cli, MissingProjectOrPluginIsAnError) {

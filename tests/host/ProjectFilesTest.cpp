@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "ChangeList.h"
-#include "Cp1252.h"
 #include "HostTestProject.h"
 
 namespace hosttest {
@@ -120,13 +119,6 @@ TEST_F(ProjectFiles, ChangeListRoundTripsBlankPaddedWindows1252Entries) {
   const std::string bytes((std::istreambuf_iterator<char>(raw)), std::istreambuf_iterator<char>());
   EXPECT_NE(bytes.find("B\xF6schung-7 "), std::string::npos);
   EXPECT_NE(bytes.find("IGNORED "), std::string::npos);
-}
-
-TEST(Cp1252, ConvertsBothWaysAndReplacesWhatItCannotCarry) {
-  EXPECT_EQ(host::utf8ToCp1252("äöüß€–§"), "\xE4\xF6\xFC\xDF\x80\x96\xA7");
-  EXPECT_EQ(host::cp1252ToUtf8("\xE4\xF6\xFC\xDF\x80\x96\xA7"), "äöüß€–§");
-  EXPECT_EQ(host::utf8ToCp1252("Ω \xFF"), "? ?");
-  EXPECT_EQ(host::cp1252ToUtf8(host::utf8ToCp1252("\xC2\x81")), "\xC2\x81");
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs the main jobs on a copy of the bundled demo project:
+# a biotope-type transfer, the measure aggregation and an area balance.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)" --target tolvar aggregate
+
+project=build/demo-run
+rm -rf "$project"
+cp -r examples/demo "$project"
+tolvar=build/default/tolvar
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "Objects of the demo project"
+"$tolvar" "$project" objects
+
+step "BTToGB: BT-001 and BT-002 into GB-001"
+"$tolvar" "$project" select BT-001 BT-002 GB-001 , run BTToGB , tree GB-001 , changelist
+
+step "BT_FT_FPToMAS on all measures"
+"$tolvar" "$project" select MAS-01 MAS-02 MAS-03 , run BT_FT_FPToMAS , tree MAS-01
+
+step "BerechneBTFlaechen on GB-001"
+"$tolvar" "$project" active GB-001 , run BerechneBTFlaechen , tree GB-001
+
+printf '\nThe changed project is in %s.\n' "$project"
