@@ -12,7 +12,8 @@ void dumpNodes(const std::vector<host::RowNode>& nodes, const std::string& inden
                std::vector<std::string>& out) {
   for (const host::RowNode& node : nodes) {
     std::string line = indent + node.table + ":";
-    for (const auto& [field, value] : node.row.fields) line += " " + field + "=" + value.value_or("<NULL>");
+    for (const auto& [field, value] : node.row.fields)
+      if (value) line += " " + field + "=" + *value;
     out.push_back(line);
     dumpNodes(node.children, indent + "  ", out);
   }

@@ -42,7 +42,7 @@ class MeasureProject {
   std::vector<std::string> biotopTypes(const std::string& measure) const;
   // "T:name" or "P:name" per PlanungRelArten row.
   std::vector<std::string> species(const std::string& measure) const;
-  // Every row of the measure with its values (no keys), nested by the table tree.
+  // Every row of the measure with its non-NULL values (no keys), nested by the table tree.
   std::vector<std::string> dump(const std::string& measure) const;
 
  private:

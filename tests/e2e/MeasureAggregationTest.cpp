@@ -43,15 +43,16 @@ TEST_F(BiotopTypesOfAMeasure, AreasOfOneCodeAddUp) {
   EXPECT_EQ(project.biotopTypes("M1"), Lines{"GMF|" + localeNumber("3.75") + "|" + localeNumber("37.5")});
 }
 
-TEST_F(BiotopTypesOfAMeasure, AnObjectWithSeveralRowsGivesNoAreas) {
-  project.strip(11, "B11", kClassBT, 0, 500);
-  project.biotopRow(11, "WBA");
-  project.biotopRow(11, "GMF");
+TEST_F(BiotopTypesOfAMeasure, SharesAreNotRounded) {
+  project.strip(3, "M3", kClassMAS, 2000, 2300);
+  project.strip(31, "B31", kClassBT, 2000, 2100);
+  project.biotopRow(31, "WBA");
   project.open();
-  project.aggregate({"M1"});
-  EXPECT_EQ(project.biotopTypes("M1"), (Lines{"WBA||", "GMF||"}));
+  project.aggregate({"M3"});
+  EXPECT_EQ(project.biotopTypes("M3"), Lines{"WBA|1|" + localeNumber("33.3333333333333")});
 }
 
+// B11 has two rows, so neither gets an area of its own.
 TEST_F(BiotopTypesOfAMeasure, ALaterObjectBringsTheAreaOfACode) {
   project.strip(11, "B11", kClassBT, 0, 300);
   project.strip(12, "B12", kClassBT, 500, 900);
@@ -96,7 +97,6 @@ class SpeciesOfAMeasure : public ::testing::Test {
     project.point(id, "P" + std::to_string(id), kClassFP, 10.0 * id);
     project.species(id, "Pflanzenliste", "Pflanzenart", names);
   }
-  // Tables of the measure below BtypHtyp, one line per row.
   e2e::MeasureProject project;
 };
 
@@ -122,12 +122,9 @@ TEST_F(SpeciesOfAMeasure, WithoutBiotopeTypesOneOZChainIsMade) {
   project.open();
   project.aggregate({"M1"});
   EXPECT_EQ(project.dump("M1"),
-            (Lines{"BtypHtyp: Bemerkung=<NULL> Biotoptyp=OZ FLAECHE=<NULL> Flaechenanteil=<NULL> "
-                   "Ges_Fl=<NULL> Ges_Proz=<NULL> ist_FFHLRT=<NULL> ist_P62_typ=<NULL> "
-                   "Oekotyp=<NULL> P62_Typ=<NULL>",
-                   "  Vegetationstyp: Vegetationstyp=OZ", "    Schichtung: Schicht=OZ",
-                   "      PlanungRelArten: PlanRel_P_Art=<NULL> PlanRel_T_Art=Lacerta agilis",
-                   "      PlanungRelArten: PlanRel_P_Art=<NULL> PlanRel_T_Art=Bufo bufo"}));
+            (Lines{"BtypHtyp: Biotoptyp=OZ", "  Vegetationstyp: Vegetationstyp=OZ",
+                   "    Schichtung: Schicht=OZ", "      PlanungRelArten: PlanRel_T_Art=Lacerta agilis",
+                   "      PlanungRelArten: PlanRel_T_Art=Bufo bufo"}));
 }
 
 TEST_F(SpeciesOfAMeasure, AnOZRowOfTheBiotopeTypesIsReused) {
@@ -137,12 +134,11 @@ TEST_F(SpeciesOfAMeasure, AnOZRowOfTheBiotopeTypesIsReused) {
   animals(30, {"Bufo bufo"});
   project.open();
   project.aggregate({"M1"});
-  EXPECT_EQ(project.biotopTypes("M1"), (Lines{"WBA||", "OZ||"}));
-  const auto tree = project.tolvar().tree("M1");
-  ASSERT_EQ(tree.size(), 2U);
-  EXPECT_TRUE(tree[0].children.empty());
-  ASSERT_EQ(tree[1].children.size(), 1U);
-  EXPECT_EQ(tree[1].children[0].children.at(0).children.at(0).row.value("PlanRel_T_Art"), "Bufo bufo");
+  EXPECT_EQ(
+      project.dump("M1"),
+      (Lines{"BtypHtyp: Bemerkung= Biotoptyp=WBA Oekotyp= P62_Typ=",
+             "BtypHtyp: Bemerkung= Biotoptyp=OZ Oekotyp= P62_Typ=", "  Vegetationstyp: Vegetationstyp=OZ",
+             "    Schichtung: Schicht=OZ", "      PlanungRelArten: PlanRel_T_Art=Bufo bufo"}));
 }
 
 TEST_F(SpeciesOfAMeasure, NoSpeciesNoOZ) {

@@ -1,9 +1,8 @@
-// The measure window's database access and the emptying of a measure's tables.
+// The measure window: a database path as the host names it, and emptying a measure's tables.
 #include "measures/FormAggregateMAS.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -29,41 +28,8 @@ class FormAggregateMAS : public ::testing::Test {
     };
   }
 
-  void expectConnectionErrorOnly(const std::string& path) {
-    ASSERT_EQ(ui.messages.size(), 1U);
-    EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
-    EXPECT_EQ(ui.messages[0].text,
-              "Verbindung zur Projektdatenbank " + path + "  konnte nicht aufgebaut werden!");
-  }
-
   testdoubles::RecordingUserInterface ui;
 };
-
-TEST_F(FormAggregateMAS, AMissingDatabaseIsReportedAndNotConnected) {
-  const std::string path = kFixtures + "/fehlt.mdb";
-  hostNamesDatabase(path);
-  TFrmAggregateMAS form;
-  EXPECT_FALSE(form.OpenProjektDB());
-  expectConnectionErrorOnly(path);
-  TIntegerlist keys;
-  EXPECT_THROW(form.GetPKeysByObjID("BtypHtyp", 102, keys), LibraryError);
-}
-
-TEST_F(FormAggregateMAS, AMissingTableIsReportedOnceButTheQueriesWork) {
-  const std::string path = kFixtures + "/project_missing_planung.mdb";
-  hostNamesDatabase(path);
-  TFrmAggregateMAS form;
-  EXPECT_TRUE(form.OpenProjektDB());
-  expectConnectionErrorOnly(path);
-  TIntegerlist keys;
-  form.GetPKeysByObjID("BtypHtyp", 102, keys);
-  ASSERT_EQ(keys.Size(), 2);
-  EXPECT_EQ(keys[0], 2);
-  EXPECT_EQ(keys[1], 3);
-  std::vector<std::string> animals;
-  form.GetAttributeValues4Object("Tierliste", "Tierart", 201, animals);
-  EXPECT_EQ(animals, (std::vector<std::string>{"Lacerta agilis", "Bufo bufo", ""}));
-}
 
 TEST_F(FormAggregateMAS, APathWithBlanksAndUmlautsIsOpened) {
   namespace fs = std::filesystem;
@@ -81,19 +47,6 @@ TEST_F(FormAggregateMAS, APathWithBlanksAndUmlautsIsOpened) {
   }
   EXPECT_TRUE(ui.messages.empty());
   fs::remove_all(dir);
-}
-
-TEST_F(FormAggregateMAS, TheLabelNamesTheMeasureAndTheCount) {
-  fakehost::hooks().getObjectData = [](TObjectInfo* info) -> int16_t {
-    std::strcpy(info->Kennung, "M-12");
-    return 1;
-  };
-  TFrmAggregateMAS form;
-  form.show();
-  form.SetKennungsLabel(4, 2, "7");
-  EXPECT_EQ(form.LabelAktuellesObjekt(), "M-12 (2 von 7)");
-  EXPECT_EQ(ui.windowEvents, (std::vector<std::string>{"show " + Ansi("Aggregation von Maßnahme-Objekten"),
-                                                       "status M-12 (2 von 7)"}));
 }
 
 // Tables of the active object as the host keeps them: deleting a row makes the next one current.
@@ -119,17 +72,6 @@ class HostTables {
  private:
   std::map<std::string, std::vector<int32_t>> keys_;
 };
-
-TEST_F(FormAggregateMAS, DetailTablesAreEmptiedBeforeTheirParents) {
-  HostTables tables({{"BtypHtyp", {1, 2}}, {"Schichtung", {5}}, {"PlanungRelArten", {8, 9}}});
-  TFrmAggregateMAS form;
-  form.DeleteTargetData(4);
-  EXPECT_EQ(tables.deletions, (std::vector<std::pair<std::string, int32_t>>{{"PlanungRelArten", 8},
-                                                                            {"PlanungRelArten", 9},
-                                                                            {"Schichtung", 5},
-                                                                            {"BtypHtyp", 1},
-                                                                            {"BtypHtyp", 2}}));
-}
 
 TEST_F(FormAggregateMAS, EmptyTablesDeleteNothing) {
   HostTables tables({});

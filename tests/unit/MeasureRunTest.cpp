@@ -1,10 +1,9 @@
-// The measure command's guard, its early ends and its clean-up, against a scripted host.
+// The measure command's guard, and its end and clean-up when a measure fails.
 #include "measures/MeasureRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 
 #include "boundary/BusyFlag.h"
@@ -70,35 +69,6 @@ TEST_F(MeasureRun, RefusedWhileBusy) {
   EXPECT_TRUE(BusyFlag);
 }
 
-TEST_F(MeasureRun, WithoutMeasuresOnlyAWarning) {
-  testdoubles::RecordingUserInterface ui;
-  selection = {{5, kClassBT}};
-  run();
-  EXPECT_EQ(fakehost::calls(),
-            (std::vector<std::string>{"tlBeginUpdate", "tlIterateObjects", "tlEndUpdate"}));
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
-  EXPECT_EQ(ui.messages[0].text, "Kein Objekt der Klasse MAS (Massnahmen) selektiert!");
-  EXPECT_TRUE(ui.windowEvents.empty());
-  EXPECT_FALSE(BusyFlag);
-}
-
-TEST_F(MeasureRun, NoDatabaseStopsBeforeTheFirstMeasure) {
-  testdoubles::RecordingUserInterface ui;
-  selection = {{7, kClassMAS}, {5, kClassBT}};
-  database = kFixtures + "/fehlt.mdb";
-  run();
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].text,
-            "Verbindung zur Projektdatenbank " + database + "  konnte nicht aufgebaut werden!");
-  for (const char* untouched : {"tlDeselectAll", "tlSetActiveObject", "tlTableFirst", "tlDeleteRecord"})
-    EXPECT_EQ(count(untouched), 0) << untouched;
-  EXPECT_EQ(fakehost::calls().back(), "tlEndUpdate");
-  EXPECT_EQ(ui.windowEvents.back(), "close " + Ansi("Aggregation von Maßnahme-Objekten"));
-  EXPECT_EQ(ui.cursorChanges, (std::vector<bool>{true, false}));
-  EXPECT_FALSE(BusyFlag);
-}
-
 TEST_F(MeasureRun, AnErrorEndsTheRunNamingTheMeasureAndCleansUp) {
   testdoubles::RecordingUserInterface ui;
   selection = {{7, kClassMAS}, {5, kClassBT}, {8, kClassMAS}};
@@ -119,25 +89,6 @@ TEST_F(MeasureRun, AnErrorEndsTheRunNamingTheMeasureAndCleansUp) {
   run();
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(count("tlSetActiveObject"), 3);
-}
-
-// Through the console face: Ctrl-C while the second of five measures is processed.
-TEST_F(MeasureRun, CtrlCDuringAMeasureEndsTheRunAfterIt) {
-  selection = {{1, kClassMAS}, {2, kClassMAS}, {3, kClassMAS}, {4, kClassMAS}, {5, kClassMAS}, {9, kClassFT}};
-  int labelled = 0;
-  fakehost::hooks().tableFirst = [&labelled](const char*) -> int16_t {
-    if (labelled == 2) std::raise(SIGINT);
-    return 1;
-  };
-  fakehost::hooks().getObjectData = [&labelled](TObjectInfo* info) -> int16_t {
-    labelled = info->ObjectID;
-    std::strcpy(info->Kennung, ("M" + std::to_string(info->ObjectID)).c_str());
-    return 1;
-  };
-  run();
-  EXPECT_EQ(count("tlSetActiveObject"), 2);
-  EXPECT_EQ(count("tlAddToSelection"), 6);
-  EXPECT_FALSE(BusyFlag);
 }
 
 }  // namespace

@@ -119,20 +119,6 @@ class IntersectionArea : public ::testing::Test {
   std::vector<int32_t> deleted;
 };
 
-TEST_F(IntersectionArea, TheRequestNamesBothObjectsAndTheClass) {
-  fakehost::hooks().getObjectArea = [](int32_t) { return 2.5; };
-  EXPECT_EQ(GetIntersectionArea(10, 20, 7680105), 2.5);
-  ASSERT_EQ(requests.size(), 1U);
-  EXPECT_EQ(messages[0], 1202U);
-  EXPECT_EQ(wParams[0], 0U);
-  EXPECT_EQ(requests[0].Kind, 3);
-  EXPECT_EQ(requests[0].Flag, 1);
-  EXPECT_EQ(requests[0].ClassCode, 7680105);
-  EXPECT_EQ(kennungen[0], "TempObj0");
-  EXPECT_EQ(ids, (std::vector<int32_t>{10, 20}));
-  EXPECT_EQ(deleted, std::vector<int32_t>{77});
-}
-
 TEST_F(IntersectionArea, TheFirstFreeTemporaryKennungIsUsed) {
   fakehost::hooks().kennungExists = [](const char* kennung) -> int16_t {
     return std::string(kennung) == "TempObj0" || std::string(kennung) == "TempObj1";
@@ -163,11 +149,6 @@ TEST_F(IntersectionArea, TheTemporaryObjectIsDeletedWhenReadingItsAreaFails) {
   fakehost::hooks().getObjectArea = [](int32_t) -> double { throw LibraryError("kein Flächenwert"); };
   EXPECT_THROW(GetIntersectionArea(10, 20, 7680105), LibraryError);
   EXPECT_EQ(deleted, std::vector<int32_t>{77});
-}
-
-TEST_F(IntersectionArea, NoWindowMeansNoObject) {
-  fakehost::hooks().getTolvarWindowHandle = [] { return intptr_t{0}; };
-  EXPECT_EQ(GetIntersectionArea(10, 20, 7680105), -1);
 }
 
 TEST_F(IntersectionArea, TheIdArrayIsBounded) {
