@@ -92,6 +92,11 @@ void build(host::ProjectBuilder& project) {
   project.addRow("Pflanzenliste", 60, std::nullopt,
                  {{"Pflanzenart", "Großes Zweiblatt"}, {"Anzahl_klass", "1"}});
 
+  // The meadow of BT-002 is already recorded on GB-001 with 1 ha: BTToGB adds its area to this row
+  // and hangs its code and vegetation type below it.
+  project.addRow("BtypHtyp", 10, std::nullopt,
+                 {{"Biotoptyp", "xGMF"}, {"Oekotyp", "6510"}, {"P62_Typ", ""}, {"FLAECHE", "1"}});
+
   project.createChangeList(
       {{"GB-001", "IGNORED"}, {"BK-001", "UPDATE"}, {"FSN-001", "IGNORED"}, {"BT-001", ""}});
 }

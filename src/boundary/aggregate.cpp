@@ -8,6 +8,7 @@
 #include "boundary/TolvarApi.h"
 #include "measures/MeasureRun.h"
 #include "transfer/TransferRun.h"
+#include "transfer/TransferSelection.h"
 
 using namespace aggregate;
 

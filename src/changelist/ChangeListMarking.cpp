@@ -1,0 +1,75 @@
+#include "changelist/ChangeListMarking.h"
+
+#include <exception>
+#include <memory>
+
+#include "hostdata/AttributeAccess.h"
+#include "platform/FileSystem.h"
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
+namespace aggregate {
+
+namespace {
+
+constexpr const char* kFileName = "TA_LIST.DBF";
+
+struct CachedConnection {
+  std::string directory;
+  std::unique_ptr<platform::ChangeListConnection> connection;
+};
+
+CachedConnection& cached() {
+  static CachedConnection connection;
+  return connection;
+}
+
+std::string withoutTrailingDelimiter(std::string directory) {
+  if (!directory.empty() && directory.back() == platform::pathDelimiter()) directory.pop_back();
+  return directory;
+}
+
+void reportFailure(const std::string& file, const std::string& reason) {
+  std::string text = Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
+                     Ansi(" konnte nicht aktualisiert werden.");
+  if (!reason.empty()) text += "\r\n" + reason;
+  platform::ui().showMessage(platform::MessageKind::Error, text);
+}
+
+}  // namespace
+
+void MarkObjectChanged(int32_t objectId) {
+  const std::string projectDirectory = GetProjectDirectory();
+  const std::string file = projectDirectory + kFileName;
+  if (!platform::fileExists(file)) return;
+  try {
+    const std::string kennung = GetObjectKennung(objectId);
+    platform::ChangeListConnection& connection = GetChangeListConnection(projectDirectory);
+    if (GetChangeState(kennung, connection) == "IGNORED") SetChangeStateUpdate(kennung, connection);
+  } catch (const std::exception& failure) {
+    reportFailure(file, failure.what());
+  }
+}
+
+platform::ChangeListConnection& GetChangeListConnection(const std::string& projectDirectory) {
+  CachedConnection& cache = cached();
+  const std::string directory = withoutTrailingDelimiter(projectDirectory);
+  if (cache.connection == nullptr || cache.directory != directory) {
+    cache.connection.reset();
+    cache.connection = platform::connectChangeList(
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + directory + ";Extended Properties=DBASE III;",
+        directory);
+    cache.directory = directory;
+  }
+  return *cache.connection;
+}
+
+std::string GetChangeState(const std::string& kennung, platform::ChangeListConnection& connection) {
+  return connection.changeState(kennung);
+}
+
+void SetChangeStateUpdate(const std::string& kennung, platform::ChangeListConnection& connection) {
+  connection.setChangeStateUpdate(kennung);
+}
+
+}  // namespace aggregate

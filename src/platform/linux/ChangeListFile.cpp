@@ -1,0 +1,150 @@
+// Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib. The file
+// is opened for each statement and closed after it, as a database driver would leave it: another
+// reader sees every update at once, and nothing stays open between two transfers.
+#include "platform/ChangeListFile.h"
+
+#include <shapefil.h>
+
+#include <ctime>
+#include <memory>
+#include <string_view>
+
+#include "boundary/LibraryError.h"
+#include "platform/TextEncoding.h"
+
+namespace aggregate::platform {
+
+namespace {
+
+constexpr const char* kKennung = "KENNUNG";
+constexpr const char* kChanged = "CHANGED";
+constexpr std::string_view kUpdate = "UPDATE";  // zero-terminated literal
+
+struct DbfClose {
+  void operator()(DBFHandle handle) const { DBFClose(handle); }
+};
+using DbfFile = std::unique_ptr<DBFInfo, DbfClose>;
+
+// shapelib looks for "<stem>.dbf" before "<stem>.DBF"; on a case-sensitive file system the
+// first may be another file than the project's TA_LIST.DBF.
+SAFile openWithUpperCaseExtension(const char* filename, const char* access) {
+  std::string name(filename);
+  if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".dbf") == 0)
+    name.replace(name.size() - 3, 3, "DBF");
+  SAHooks defaults;
+  SASetupDefaultHooks(&defaults);
+  return defaults.FOpen(name.c_str(), access);
+}
+
+// The library's own reasons are told to the user in German; shapelib's stay off the console.
+void ignoreLibraryMessage(const char*) {}
+
+SAHooks changeListHooks() {
+  SAHooks hooks;
+  SASetupDefaultHooks(&hooks);
+  hooks.FOpen = openWithUpperCaseExtension;
+  hooks.Error = ignoreLibraryMessage;
+  return hooks;
+}
+
+struct CharacterField {
+  int index = -1;
+  int offset = 0;  // in the raw record, after the deletion flag
+  int width = 0;
+};
+
+class DbfChangeList final : public ChangeListConnection {
+ public:
+  explicit DbfChangeList(std::string path) : path_(std::move(path)) {
+    const DbfFile file = open("rb");
+    field(file.get(), kKennung);
+    if (field(file.get(), kChanged).width < static_cast<int>(kUpdate.size()))
+      fail(Ansi("Die Spalte CHANGED ist zu schmal für den Wert UPDATE."));
+  }
+
+  std::string changeState(const std::string& kennung) override {
+    const DbfFile file = open("rb");
+    const CharacterField kennungField = field(file.get(), kKennung);
+    const CharacterField changedField = field(file.get(), kChanged);
+    for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
+      const char* raw = readRecord(file.get(), record);
+      if (raw != nullptr && valueOf(raw, kennungField) == kennung)
+        return std::string(valueOf(raw, changedField));
+    }
+    return {};
+  }
+
+  void setChangeStateUpdate(const std::string& kennung) override {
+    const DbfFile file = open("rb+");
+    const CharacterField kennungField = field(file.get(), kKennung);
+    const CharacterField changedField = field(file.get(), kChanged);
+    bool written = false;
+    for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
+      const char* raw = readRecord(file.get(), record);
+      if (raw == nullptr || valueOf(raw, kennungField) != kennung) continue;
+      if (DBFWriteStringAttribute(file.get(), record, changedField.index, kUpdate.data()) == 0)
+        fail(Ansi("Der Eintrag von ") + kennung + Ansi(" konnte nicht geschrieben werden."));
+      written = true;
+    }
+    if (written) stampToday(file.get());
+  }
+
+ private:
+  [[noreturn]] static void fail(const std::string& reason) { throw LibraryError(reason); }
+
+  DbfFile open(const char* access) const {
+    SAHooks hooks = changeListHooks();
+    DbfFile file(DBFOpenLL(path_.c_str(), access, &hooks));
+    if (file == nullptr) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
+    return file;
+  }
+
+  static CharacterField field(DBFHandle file, const char* name) {
+    CharacterField found;
+    found.index = DBFGetFieldIndex(file, name);
+    if (found.index < 0) fail(Ansi("Die Spalte ") + name + Ansi(" fehlt."));
+    int offset = 1;  // the deletion flag
+    for (int index = 0; index <= found.index; ++index) {
+      int width = 0;
+      const DBFFieldType type = DBFGetFieldInfo(file, index, nullptr, &width, nullptr);
+      if (index == found.index) {
+        if (type != FTString || DBFGetNativeFieldType(file, index) != 'C')
+          fail(Ansi("Die Spalte ") + name + Ansi(" ist keine Textspalte."));
+        found.offset = offset;
+        found.width = width;
+      }
+      offset += width;
+    }
+    return found;
+  }
+
+  // The raw record, or nullptr for a deleted one, which a database driver does not return.
+  static const char* readRecord(DBFHandle file, int record) {
+    if (DBFIsRecordDeleted(file, record) != 0) return nullptr;
+    return DBFReadTuple(file, record);
+  }
+
+  // The field without its blank padding; leading blanks are part of the value.
+  static std::string_view valueOf(const char* raw, const CharacterField& field) {
+    std::string_view value(raw + field.offset, static_cast<std::size_t>(field.width));
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\0')) value.remove_suffix(1);
+    return value;
+  }
+
+  static void stampToday(DBFHandle file) {
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    DBFSetLastModifiedDate(file, today.tm_year, today.tm_mon + 1, today.tm_mday);
+  }
+
+  std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<ChangeListConnection> connectChangeList(const std::string&, const std::string& directory) {
+  return std::make_unique<DbfChangeList>(directory + "/TA_LIST.DBF");
+}
+
+}  // namespace aggregate::platform

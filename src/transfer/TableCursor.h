@@ -1,0 +1,59 @@
+#pragma once
+// Walks of the host's table cursors on the active object. A detail table shows only the rows of
+// its parent table's current row, so every walk below relies on the cursor its caller placed.
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "boundary/TolvarApi.h"
+
+namespace aggregate {
+
+template <class Visit>
+void ForEachRow(const char* table, Visit&& visit) {
+  tlTableFirst(table);
+  while (tlTableEOF(table) == 0) {
+    visit();
+    tlTableNext(table);
+  }
+}
+
+// Leaves the cursor on the first row for which matches() holds; false when no row does.
+template <class Matches>
+bool FindRow(const char* table, Matches&& matches) {
+  tlTableFirst(table);
+  while (tlTableEOF(table) == 0) {
+    if (matches()) return true;
+    tlTableNext(table);
+  }
+  return false;
+}
+
+// Leaves the cursor on the first row whose field holds value; false when no row does.
+bool FindRowWithValue(const char* table, const char* field, const std::string& value);
+
+struct FieldValue {
+  const char* field;
+  const std::string& value;
+};
+
+// Appends a row, writes the values in the order given and posts it; the cursor stays on it.
+void AppendRow(const char* table, std::initializer_list<FieldValue> values);
+
+// One node per row, in row order; a node that keep() refuses is freed at once.
+template <class Node, class Keep>
+void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children, Keep&& keep) {
+  ForEachRow(table, [&] {
+    auto child = std::make_unique<Node>();
+    child->ReadData();
+    if (keep(*child)) children.push_back(std::move(child));
+  });
+}
+
+template <class Node>
+void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children) {
+  ReadChildRows(table, children, [](const Node&) { return true; });
+}
+
+}  // namespace aggregate

@@ -1,0 +1,60 @@
+#include "transfer/TransferSelection.h"
+
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
+namespace aggregate {
+
+namespace {
+void refuse(const std::string& text) { platform::ui().showMessage(platform::MessageKind::Error, text); }
+}  // namespace
+
+TTransferSelection& TransferSelection() {
+  static TTransferSelection selection;
+  return selection;
+}
+
+bool CheckTransferSelection(const std::string& targetName, const std::string& sourceName,
+                            TIntegerlist& selected) {
+  TTransferSelection& selection = TransferSelection();
+  selection.sourceCount = 0;
+  selection.targetCount = 0;
+  selection.onlyAllowedClasses = true;
+  // The callback only runs inside tlIterateObjects, and no exception passes through the host.
+  selection.selectedObjects = &selected;
+  tlIterateObjects(0, "aggregate.dll", "CheckObjectSelection");
+  selection.selectedObjects = nullptr;
+
+  bool valid = true;
+  if (selection.sourceCount == 0) {
+    refuse(Ansi("Es muss mindestens ein Objekt der Klasse ") + sourceName + Ansi(" ausgewählt sein!"));
+    valid = false;
+  }
+  if (selection.targetCount != 1) {
+    refuse(Ansi("Es muss genau ein Objekt der Klasse ") + targetName + Ansi(" ausgewählt sein!"));
+    valid = false;
+  }
+  if (!selection.onlyAllowedClasses) {
+    refuse(Ansi("Es dürfen nur Objekte der Klassen ") + targetName + Ansi(" und ") + sourceName +
+           Ansi(" ausgewählt sein!"));
+    valid = false;
+  }
+  return valid;
+}
+
+void CheckObjectSelection(const TObjectInfo* info) {
+  if (info == nullptr) return;
+  TTransferSelection& selection = TransferSelection();
+  if (selection.selectedObjects != nullptr) selection.selectedObjects->add(info->ObjectID);
+  if (info->ClassCode == selection.targetClass) {
+    ++selection.targetCount;
+    selection.masterObjectId = info->ObjectID;
+    selection.masterObjectKennung = info->Kennung != nullptr ? info->Kennung : "";
+  } else if (info->ClassCode == selection.sourceClass) {
+    ++selection.sourceCount;
+  } else {
+    selection.onlyAllowedClasses = false;
+  }
+}
+
+}  // namespace aggregate

@@ -1,0 +1,13 @@
+#pragma once
+#include "boundary/LibraryError.h"
+
+namespace aggregate {
+
+// A transfer run that stopped before it wrote anything of the sources; the text tells the user
+// why, in German (Windows-1252).
+class TransferStopped : public LibraryError {
+ public:
+  using LibraryError::LibraryError;
+};
+
+}  // namespace aggregate
