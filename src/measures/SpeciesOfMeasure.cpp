@@ -7,12 +7,13 @@
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TolvarAPI.h"
+#include "transfer/TableCursor.h"
 
 namespace aggregate {
 
 namespace {
 constexpr const char* kTable = "PlanungRelArten";
-constexpr const char* kOZ = "OZ";
+const std::string kOZ = "OZ";
 // Its meaning is the host's; every species value is written with it.
 constexpr int16_t kSpeciesWriteMode = 2;
 }  // namespace
@@ -65,20 +66,9 @@ void WriteFundortDataSets(const TFundortDataSets& list) {
 }
 
 void EnsureOZRow(const std::string& table, const std::string& field) {
-  bool found = false;
-  if (tlGetRecordCountOf(table.c_str()) > 0) {
-    tlTableFirst(table.c_str());
-    while (tlTableEOF(table.c_str()) == 0) {
-      found = GetStringValue(table, field) == kOZ;
-      if (found) break;
-      tlTableNext(table.c_str());
-    }
-  }
-  if (!found) {
-    tlAppendRecord(table.c_str());
-    SetStringValue(table, field, kOZ);
-    tlPostRecord(table.c_str());
-  }
+  const bool found =
+      tlGetRecordCountOf(table.c_str()) > 0 && FindRowWithValue(table.c_str(), field.c_str(), kOZ);
+  if (!found) AppendRow(table.c_str(), {{field.c_str(), kOZ}});
 }
 
 void WriteFundortDataSet(const TFundortDataSet& dataSet) {
