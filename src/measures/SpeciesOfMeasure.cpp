@@ -7,7 +7,7 @@
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TolvarAPI.h"
-#include "transfer/TableCursor.h"
+#include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
