@@ -86,6 +86,7 @@ bool Host::isOpen() const { return session_->isOpen(); }
 std::filesystem::path Host::projectDir() const { return session_->project().dir; }
 std::filesystem::path Host::databasePath() const { return projectDir() / kDatabaseFileName; }
 std::filesystem::path Host::changeListPath() const { return projectDir() / kChangeListFileName; }
+void Host::reportProjectDatabase(const std::filesystem::path& file) { session_->reportedDatabase = file; }
 
 void Host::loadPlugin(const std::filesystem::path& sharedObject) { session_->loadPlugin(sharedObject); }
 bool Host::pluginLoaded() const { return session_->plugin() != nullptr; }
@@ -214,6 +215,10 @@ std::int64_t Host::callCount(const std::string& function) const {
 
 std::map<std::string, std::int64_t> Host::callCounts() const { return session_->counts(); }
 void Host::resetCallCounts() { session_->counts().clear(); }
+
+void Host::setCallObserver(std::function<void(const std::string& function)> observer) {
+  session_->callObserver = std::move(observer);
+}
 
 int Host::updateDepth() const { return session_->updateDepth; }
 bool Host::updateUnbalanced() const { return session_->updateUnbalanced || session_->updateDepth != 0; }

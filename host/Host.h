@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -71,6 +72,9 @@ class Host {
   std::filesystem::path projectDir() const;
   std::filesystem::path databasePath() const;
   std::filesystem::path changeListPath() const;  // TA_LIST.DBF in the project directory
+  // From now on tlGetProjectDB names this file instead of the project's store, e.g. an Access
+  // database holding the same rows.
+  void reportProjectDatabase(const std::filesystem::path& file);
 
   // Registers the library under module name "aggregate.dll" whatever its file name.
   void loadPlugin(const std::filesystem::path& sharedObject);
@@ -114,6 +118,9 @@ class Host {
   std::int64_t callCount(const std::string& function) const;
   std::map<std::string, std::int64_t> callCounts() const;
   void resetCallCounts();
+  // Called with the function's name as each tl* call is served, for tests that act at a given
+  // moment of a command (e.g. press Cancel). An empty function removes it.
+  void setCallObserver(std::function<void(const std::string& function)> observer);
 
   // tlBeginUpdate/tlEndUpdate bracket depth; unbalanced once an end came without a begin.
   int updateDepth() const;

@@ -56,7 +56,8 @@ int16_t TL_STDCALL tlGetProjectDir(char* buffer, int32_t n) {
 
 int16_t TL_STDCALL tlGetProjectDB(char* buffer, int32_t n) {
   return serve<int16_t>("tlGetProjectDB", 0, [&](Session& s) {
-    return copyPath((s.project().dir / host::kDatabaseFileName).string(), buffer, n);
+    const auto file = s.reportedDatabase.value_or(s.project().dir / host::kDatabaseFileName);
+    return copyPath(file.string(), buffer, n);
   });
 }
 

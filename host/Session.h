@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -62,13 +63,19 @@ class Session {
   std::optional<std::string> leave(bool ok);
   void recordFailure(const std::string& message);
 
-  void count(const char* function) { ++callCounts_[function]; }
+  void count(const char* function) {
+    ++callCounts_[function];
+    if (callObserver) callObserver(function);
+  }
   std::map<std::string, std::int64_t>& counts() { return callCounts_; }
 
   std::vector<std::int32_t> selection;
   int updateDepth = 0;
   bool updateUnbalanced = false;
   bool notifyOwnWrites = false;
+  // Named by tlGetProjectDB instead of the project's own store.
+  std::optional<std::filesystem::path> reportedDatabase;
+  std::function<void(const std::string&)> callObserver;
 
  private:
   GeosContext geos_;

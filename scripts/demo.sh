@@ -26,4 +26,7 @@ step "BT_FT_FPToMAS on all measures"
 step "BerechneBTFlaechen on GB-001"
 "$tolvar" "$project" active GB-001 , run BerechneBTFlaechen , tree GB-001
 
+step "Editing the share of a GB-002 row, then BerechneBTFlaechen on GB-002"
+"$tolvar" "$project" edit GB-002 BtypHtyp 30 Flaechenanteil 20 , active GB-002 , run BerechneBTFlaechen , tree GB-002
+
 printf '\nThe changed project is in %s.\n' "$project"

@@ -24,6 +24,7 @@ void build(host::ProjectBuilder& project) {
       .addRectangle(3, "BT-003", kClassBT, 500150, 5700100, 500300, 5700200)
       .addRectangle(4, "BT-004", kClassBT, 500400, 5700000, 500600, 5700200)
       .addRectangle(10, "GB-001", kClassGB, 499950, 5700000, 500300, 5700200)
+      .addRectangle(11, "GB-002", kClassGB, 501200, 5700000, 501400, 5700200)
       .addRectangle(20, "BK-001", kClassBK, 499900, 5700000, 500400, 5700200)
       .addObject(
           30, "FSN-001", kClassFSN,
@@ -96,6 +97,13 @@ void build(host::ProjectBuilder& project) {
   // and hangs its code and vegetation type below it.
   project.addRow("BtypHtyp", 10, std::nullopt,
                  {{"Biotoptyp", "xGMF"}, {"Oekotyp", "6510"}, {"P62_Typ", ""}, {"FLAECHE", "1"}});
+
+  // Area figures for the area balance to complete: hectares only, and a share only.
+  addBiotopeType(project, 11,
+                 {{"Biotoptyp", "GMF"}, {"Oekotyp", "6510"}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}}, nullptr);
+  addBiotopeType(project, 11,
+                 {{"Biotoptyp", "NSS"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"Flaechenanteil", "75"}},
+                 nullptr);
 
   project.createChangeList(
       {{"GB-001", "IGNORED"}, {"BK-001", "UPDATE"}, {"FSN-001", "IGNORED"}, {"BT-001", ""}});

@@ -1,9 +1,114 @@
 #include "areas/AreaBalance.h"
 
-#include "boundary/LibraryError.h"
+#include <string>
+
+#include "areas/AreaConversion.h"
+#include "areas/AreaFields.h"
+#include "boundary/BusyFlag.h"
+#include "boundary/ObjectClasses.h"
+#include "boundary/TolvarApi.h"
+#include "hostdata/AttributeAccess.h"
+#include "hostdata/TextConventions.h"
+#include "platform/RegionalSettings.h"
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
 
 namespace aggregate {
 
-void BalanceAreasOfActiveObject() { throw LibraryError("Flächenbilanz noch nicht verfügbar"); }
+namespace {
+
+struct AreaSums {
+  int32_t rowsWithoutArea = 0;
+  double percent = 0;   // P
+  double hectares = 0;  // H
+};
+
+// A present hectare value wins over the stored percentage, which is recomputed from it.
+void completeCurrentRow(double totalArea, AreaSums& sums) {
+  const double percent = GetFloatValue(areas::kBtypHtyp, areas::kFlaechenanteil);
+  const double hectares = GetFloatValue(areas::kBtypHtyp, areas::kFlaeche);
+  if (hectares > 0) {
+    const AreaFigure derived = HectaresToPercent(hectares, totalArea);
+    SetStringValue(areas::kBtypHtyp, areas::kFlaechenanteil, derived.text);
+    sums.hectares += hectares;
+    sums.percent += derived.value;
+  } else if (percent > 0) {
+    const AreaFigure derived = PercentToHectares(percent, totalArea);
+    SetStringValue(areas::kBtypHtyp, areas::kFlaeche, derived.text);
+    sums.hectares += derived.value;
+    sums.percent += percent;
+  } else {
+    ++sums.rowsWithoutArea;
+  }
+}
+
+void addLine(std::string& message, const std::string& line) {
+  if (!message.empty()) message += "\r\n";
+  message += line;
+}
+
+std::string balanceMessage(const AreaSums& sums, double totalArea, int32_t classCode) {
+  const char separator = platform::decimalSeparator();
+  const auto number = [separator](double value) { return LocaleNumberText(value, separator); };
+  const double tolerance = GetAreaTolerance(classCode);
+  // FSN parcels need not be covered completely, so only excess is reported for them.
+  const bool checkShortfall = classCode != kClassFSN;
+  const std::string hectaresAgainstTotal =
+      " (" + number(sums.hectares) + " ha gegen " + number(totalArea) + " ha)";
+
+  std::string message;
+  if (sums.rowsWithoutArea > 0) {
+    addLine(message, Ansi("Es gibt ") + std::to_string(sums.rowsWithoutArea) +
+                         Ansi(" BT-Datensätze ohne Flächenangabe."));
+  }
+  if (sums.percent > 100) {
+    addLine(message, Ansi(" Die Summe der Flächenanteile ist zu groß (") + number(sums.percent) + " %)");
+  }
+  if (checkShortfall && sums.percent < 100 - tolerance) {
+    addLine(message, Ansi(" Die Summe der Flächenanteile ist zu klein (") + number(sums.percent) + " %)");
+  }
+  if (sums.hectares > totalArea / 100 * 100.1) {
+    addLine(message, Ansi(" Die Summe der Teilflächen ist zu groß") + hectaresAgainstTotal);
+  }
+  if (checkShortfall && sums.hectares < totalArea / 100 * (100 - tolerance)) {
+    addLine(message, Ansi(" Die Summe der Teilflächen ist zu klein") + hectaresAgainstTotal);
+  }
+  return message;
+}
+
+}  // namespace
+
+int32_t GetAreaTolerance(int32_t classCode) { return classCode == kClassBK ? 10 : 2; }
+
+void BalanceAreasOfActiveObject() {
+  if (BusyFlag) return;
+  const int32_t object = tlGetActiveGeoObject();
+  const int32_t classCode = tlGetClassOf(object);
+  if (classCode != kClassBK && classCode != kClassGB && classCode != kClassFSN) return;
+  const BusyFlagHold hold;
+  CalculateAreaBalance(object, classCode);
+}
+
+void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
+  const auto totalArea = UsableTotalArea(objectId);
+  if (!totalArea) return;
+
+  AreaSums sums;
+  tlTableFirst(areas::kBtypHtyp);
+  while (tlTableEOF(areas::kBtypHtyp) == 0) {
+    completeCurrentRow(*totalArea, sums);
+    tlTableNext(areas::kBtypHtyp);
+  }
+  // Rounded shares of a complete cover rarely add up to exactly 100.
+  if (sums.percent >= 99.9 && sums.percent <= 100.1) sums.percent = 100;
+
+  const std::string message = balanceMessage(sums, *totalArea, classCode);
+  if (!message.empty()) platform::ui().showMessage(platform::MessageKind::Warning, message);
+
+  // The sums stay unrounded and in the user's notation, unlike the row figures.
+  const char separator = platform::decimalSeparator();
+  SetStringValue(areas::kBtypHtyp, areas::kGesFl, LocaleNumberText(sums.hectares, separator));
+  SetStringValue(areas::kBtypHtyp, areas::kGesProz, LocaleNumberText(sums.percent, separator));
+}
 
 }  // namespace aggregate

@@ -1,10 +1,84 @@
 #include "areas/AreaHandlers.h"
 
+#include <cstdint>
+#include <string>
+
+#include "areas/AreaConversion.h"
+#include "areas/AreaFields.h"
+#include "boundary/BusyFlag.h"
+#include "boundary/ObjectClasses.h"
+#include "boundary/TolvarApi.h"
+#include "hostdata/AttributeAccess.h"
+#include "hostdata/TextConventions.h"
+#include "platform/RegionalSettings.h"
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
 namespace aggregate {
 
-void HandleFlaechenanteilChanged(const char*, char*) {}
-void HandleFlaecheAbsolutChanged(const char*, char*) {}
-void HandleFFHValueChanged(const char*, char*) {}
-void HandleP62ValueChanged(const char*, char*) {}
+namespace {
+
+using AreaConversion = AreaFigure (*)(double value, double totalArea);
+
+// The user typed something that is no number in their own notation: say so instead of
+// silently keeping the other figure stale.
+void warnNotANumber(const std::string& value, char separator) {
+  platform::ui().showMessage(platform::MessageKind::Warning,
+                             Ansi("Der Wert \"") + value +
+                                 Ansi("\" ist keine Zahl mit dem Dezimaltrennzeichen \"") + separator +
+                                 Ansi("\"; die Fläche wurde nicht umgerechnet."));
+}
+
+void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
+  if (BusyFlag) return;
+  const int32_t object = tlGetActiveGeoObject();
+  const int32_t classCode = tlGetClassOf(object);
+  if (classCode != kClassBK && classCode != kClassGB) return;
+  const std::string value = Trim(newValue);
+  if (value.empty()) return;
+
+  // Held while writing: the host's notification for the written field must find us inactive.
+  const BusyFlagHold hold;
+  const char separator = platform::decimalSeparator();
+  const auto number = ParseUserNumber(value, separator);
+  if (!number) {
+    warnNotANumber(value, separator);
+    return;
+  }
+  const auto total = UsableTotalArea(object);
+  if (!total) return;
+  SetStringValue(areas::kBtypHtyp, writtenField, convert(*number, *total).text);
+}
+
+void setFlag(const char* newValue, const char* destination, const char* flagField,
+             bool (*isSet)(const std::string& trimmed)) {
+  const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
+  const std::string value = Trim(destination != nullptr ? destination : newValue);
+  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
+}
+
+bool startsWithDigit(const std::string& value) {
+  return !value.empty() && value[0] >= '0' && value[0] <= '9';
+}
+
+bool isNotEmpty(const std::string& value) { return !value.empty(); }
+
+}  // namespace
+
+void HandleFlaechenanteilChanged(const char* newValue, char*) {
+  recomputeOtherAreaFigure(newValue, PercentToHectares, areas::kFlaeche);
+}
+
+void HandleFlaecheAbsolutChanged(const char* newValue, char*) {
+  recomputeOtherAreaFigure(newValue, HectaresToPercent, areas::kFlaechenanteil);
+}
+
+void HandleFFHValueChanged(const char* newValue, char* destination) {
+  setFlag(newValue, destination, areas::kIstFFHLRT, startsWithDigit);
+}
+
+void HandleP62ValueChanged(const char* newValue, char* destination) {
+  setFlag(newValue, destination, areas::kIstP62Typ, isNotEmpty);
+}
 
 }  // namespace aggregate

@@ -50,17 +50,21 @@ std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchroni
 
 }  // namespace
 
+std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
+                                             int32_t count) {
+  HostBuffer buffer(count);
+  if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return std::nullopt;
+  return buffer.text();
+}
+
 std::string GetStringValue(const std::string& table, const std::string& field) {
-  HostBuffer buffer(kStringValueCount);
-  if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return {};
-  return Trim(buffer.text());
+  return Trim(GetUntrimmedValue(table, field, kStringValueCount).value_or(""));
 }
 
 int32_t GetIntValue(const std::string& table, const std::string& field) {
   try {
-    HostBuffer buffer(kIntValueCount);
-    if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return -1;
-    return ParseIntegerText(buffer.text()).value_or(-1);
+    const auto text = GetUntrimmedValue(table, field, kIntValueCount);
+    return text ? ParseIntegerText(*text).value_or(-1) : -1;
   } catch (...) {
     return -1;
   }

@@ -2,12 +2,17 @@
 // Attribute values, object data and project paths through the host, as ordinary texts and
 // numbers: the only place that hands buffers to the host. Texts are Windows-1252.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace aggregate {
 
 // Trimmed text of a field of the table's current row; empty when the host has no value.
 std::string GetStringValue(const std::string& table, const std::string& field);
+// Untrimmed text of a field of the current row, read through a buffer for count characters;
+// nullopt when the host has no value.
+std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
+                                             int32_t count);
 // The field as integer text; -1 when the host has no value or the text is no integer text.
 int32_t GetIntValue(const std::string& table, const std::string& field);
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value);

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "hostdata/TableCursor.h"
+
 namespace aggregate {
 
 template <class Node>
@@ -46,6 +48,21 @@ auto SameIdentity(Identity identity) {
 template <class Node, class Identity>
 void MergeChildList(TOwnedList<Node>& mine, TOwnedList<Node>& theirs, Identity&& identity) {
   MergeChildList(mine, theirs, SameIdentity(identity), [](const Node&, const Node&) {});
+}
+
+// One node per row, in row order; a node that keep() refuses is freed at once.
+template <class Node, class Keep>
+void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children, Keep&& keep) {
+  ForEachRow(table, [&] {
+    auto child = std::make_unique<Node>();
+    child->ReadData();
+    if (keep(*child)) children.push_back(std::move(child));
+  });
+}
+
+template <class Node>
+void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children) {
+  ReadChildRows(table, children, [](const Node&) { return true; });
 }
 
 }  // namespace aggregate

@@ -7,7 +7,7 @@
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
-#include "transfer/TableCursor.h"
+#include "hostdata/TableCursor.h"
 
 namespace aggregate {
 

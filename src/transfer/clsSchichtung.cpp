@@ -1,7 +1,7 @@
 #include "transfer/clsSchichtung.h"
 
 #include "hostdata/AttributeAccess.h"
-#include "transfer/TableCursor.h"
+#include "hostdata/TableCursor.h"
 
 namespace aggregate {
 

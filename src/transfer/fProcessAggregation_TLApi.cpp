@@ -5,7 +5,7 @@
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "platform/TextEncoding.h"
-#include "transfer/TableCursor.h"
+#include "hostdata/TableCursor.h"
 #include "transfer/TransferStopped.h"
 
 namespace aggregate {

@@ -75,6 +75,14 @@ class PluginSession : public ::testing::Test {
       if (row.masterKey == parent.key) children.push_back(row);
     return children;
   }
+  // A field of the row with that key.
+  std::string valueOf(const std::string& kennung, const std::string& table, int64_t key,
+                      const std::string& field) const {
+    for (const host::Row& row : host->rows(kennung, table))
+      if (row.key == key) return row.value(field);
+    ADD_FAILURE() << kennung << " has no " << table << " row " << key;
+    return {};
+  }
   static std::vector<std::string> values(const std::vector<host::Row>& rows, const std::string& field) {
     std::vector<std::string> result;
     for (const host::Row& row : rows) result.push_back(row.value(field));

@@ -1,4 +1,4 @@
-#include "transfer/TableCursor.h"
+#include "hostdata/TableCursor.h"
 
 #include "hostdata/AttributeAccess.h"
 

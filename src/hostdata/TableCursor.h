@@ -2,9 +2,7 @@
 // Walks of the host's table cursors on the active object. A detail table shows only the rows of
 // its parent table's current row, so every walk below relies on the cursor its caller placed.
 #include <initializer_list>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "boundary/TolvarApi.h"
 
@@ -40,20 +38,5 @@ struct FieldValue {
 
 // Appends a row, writes the values in the order given and posts it; the cursor stays on it.
 void AppendRow(const char* table, std::initializer_list<FieldValue> values);
-
-// One node per row, in row order; a node that keep() refuses is freed at once.
-template <class Node, class Keep>
-void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children, Keep&& keep) {
-  ForEachRow(table, [&] {
-    auto child = std::make_unique<Node>();
-    child->ReadData();
-    if (keep(*child)) children.push_back(std::move(child));
-  });
-}
-
-template <class Node>
-void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children) {
-  ReadChildRows(table, children, [](const Node&) { return true; });
-}
 
 }  // namespace aggregate

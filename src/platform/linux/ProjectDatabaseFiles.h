@@ -1,0 +1,15 @@
+#pragma once
+// The two kinds of project database file the Linux face reads. Paths are UTF-8.
+#include <memory>
+#include <string>
+
+#include "platform/ProjectDatabase.h"
+
+namespace aggregate::platform {
+
+// A SQLite 3 file, opened read-only.
+std::unique_ptr<ProjectDatabase> openSqliteProjectDatabase(const std::string& path);
+// A Jet (Access) .mdb file, read through mdbtools.
+std::unique_ptr<ProjectDatabase> openMdbProjectDatabase(const std::string& path);
+
+}  // namespace aggregate::platform

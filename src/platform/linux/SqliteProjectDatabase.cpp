@@ -1,0 +1,81 @@
+// The simulated host's store: a SQLite 3 file holding one table per attribute table, with an
+// index on TOLVARID, so statements run as they are.
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "boundary/LibraryError.h"
+#include "platform/TextEncoding.h"
+#include "platform/linux/ProjectDatabaseFiles.h"
+
+namespace aggregate::platform {
+
+namespace {
+
+struct CloseDatabase {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct FinalizeStatement {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+class SqliteProjectDatabase final : public ProjectDatabase {
+ public:
+  explicit SqliteProjectDatabase(const std::string& path) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    db_.reset(db);
+    if (rc != SQLITE_OK) fail();
+    // The host may be committing while the plug-in reads.
+    sqlite3_busy_timeout(db_.get(), 2000);
+  }
+
+  void openTable(const std::string& table) override {
+    Statement statement =
+        prepare("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 COLLATE NOCASE");
+    sqlite3_bind_text(statement.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    if (!step(statement)) throw LibraryError("Die Tabelle " + table + " fehlt.");
+  }
+
+  std::vector<std::string> selectFirstColumn(const std::string& statementText) override {
+    std::string oneLine = statementText;
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    Statement statement = prepare(oneLine);
+    std::vector<std::string> values;
+    while (step(statement)) {
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+      values.push_back(text != nullptr ? utf8ToAnsi(text) : std::string());
+    }
+    return values;
+  }
+
+ private:
+  [[noreturn]] void fail() const {
+    throw LibraryError(db_ ? utf8ToAnsi(sqlite3_errmsg(db_.get())) : std::string("SQLite"));
+  }
+
+  Statement prepare(const std::string& sql) const {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) fail();
+    return Statement(statement);
+  }
+
+  // True while a row is ready.
+  bool step(const Statement& statement) const {
+    const int rc = sqlite3_step(statement.get());
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) fail();
+    return rc == SQLITE_ROW;
+  }
+
+  std::unique_ptr<sqlite3, CloseDatabase> db_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProjectDatabase> openSqliteProjectDatabase(const std::string& path) {
+  return std::make_unique<SqliteProjectDatabase>(path);
+}
+
+}  // namespace aggregate::platform
