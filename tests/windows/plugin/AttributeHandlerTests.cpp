@@ -10,13 +10,11 @@ namespace plugintests {
 
 using aggregate::kClassBT;
 using aggregate::kClassGB;
-
 using wintest::Checks;
 
 namespace {
 
 constexpr char kUntouched = 'X';
-constexpr bool kAreaHandlersOnMain = false;
 
 // The host's destination buffer after a handler was called with value.
 std::array<char, 64> handled(const Context& context, const char* handler, const char* value,
@@ -55,8 +53,8 @@ void attributeHandlerTests(Context& context) {
         });
   }
 
-  context.run.runWhen(
-      kAreaHandlersOnMain, "the area handlers are not on main yet",
+  // The check script runs Wine with a German user: the comma is the decimal separator.
+  context.run.run(
       "a percentage typed with the user's decimal comma gives hectares with a point", [&](Checks& checks) {
         auto& project = context.freshProject();
         const int32_t gb = project.addObject("GB-1", kClassGB, 3.2);
@@ -67,6 +65,20 @@ void attributeHandlerTests(Context& context) {
             context.watcher.run({}, [&] { handled(context, "FlaechenanteilChanged", "12,5", result); }));
         checks.that(project.rows(gb, "BtypHtyp").front().values.at("FLAECHE") == "0.4", "FLAECHE is 0.4");
       });
+
+  context.run.run("a percentage typed with a point is no number for a German user", [&](Checks& checks) {
+    auto& project = context.freshProject();
+    const int32_t gb = project.addObject("GB-1", kClassGB, 3.2);
+    project.addRow(gb, "BtypHtyp", {{"Flaechenanteil", "12.5"}, {"FLAECHE", "1"}});
+    project.activate(gb);
+    // The words are the handler's; that it names the comma is the regional setting at work.
+    auto warning = context.dialog(L"Warnung", {}, {L"OK"}, IDI_WARNING);
+    warning.leads = {L"Der Wert \"12.5\" ist keine Zahl mit dem Dezimaltrennzeichen \",\""};
+    int16_t result = 0;
+    checks.none(
+        context.watcher.run({warning}, [&] { handled(context, "FlaechenanteilChanged", "12.5", result); }));
+    checks.that(project.rows(gb, "BtypHtyp").front().values.at("FLAECHE") == "1", "FLAECHE is unchanged");
+  });
 }
 
 }  // namespace plugintests

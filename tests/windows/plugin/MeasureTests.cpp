@@ -16,8 +16,6 @@ using wintest::Checks;
 
 namespace {
 
-constexpr bool kMeasuresOnMain = false;
-const std::string kMissing = "the measure aggregation is not on main yet";
 const std::wstring kCaption = L"Aggregation von Maßnahme-Objekten";
 
 long long countOf(const testhost::TestProject& project, const std::string& call) {
@@ -41,27 +39,24 @@ void checkUpdateBracket(Checks& checks, const testhost::TestProject& project) {
 void measureTests(Context& context) {
   context.run.group("measure aggregation");
 
-  context.run.runWhen(
-      kMeasuresOnMain, kMissing, "no measure selected: the warning, no window, nothing changed",
-      [&](Checks& checks) {
-        auto& project = context.freshProject();
-        const int32_t bt = project.addObject("BT-1", kClassBT, 1);
-        project.select({bt});
-        auto warning = context.dialog(L"Warnung", {L"Kein Objekt der Klasse MAS (Massnahmen) selektiert!"},
-                                      {L"OK"}, IDI_WARNING);
-        warning.whileShown = [](std::vector<std::string>& problems) {
-          if (wintest::findWindow(kCaption) != nullptr) problems.push_back("the measure window is shown");
-        };
-        int16_t result = 0;
-        checks.none(context.watcher.run({warning}, [&] { result = context.plugin.call("BT_FT_FPToMAS"); }));
-        checks.equal(result, -1, "result");
-        checks.that(project.selection() == std::vector<int32_t>{bt}, "the selection is unchanged");
-        checks.that(countOf(project, "tlDeselectAll") == 0, "the selection is not touched");
-        checkUpdateBracket(checks, project);
-      });
+  context.run.run("no measure selected: the warning, no window, nothing changed", [&](Checks& checks) {
+    auto& project = context.freshProject();
+    const int32_t bt = project.addObject("BT-1", kClassBT, 1);
+    project.select({bt});
+    auto warning = context.dialog(L"Warnung", {L"Kein Objekt der Klasse MAS (Massnahmen) selektiert!"},
+                                  {L"OK"}, IDI_WARNING);
+    warning.whileShown = [](std::vector<std::string>& problems) {
+      if (wintest::findWindow(kCaption) != nullptr) problems.push_back("the measure window is shown");
+    };
+    int16_t result = 0;
+    checks.none(context.watcher.run({warning}, [&] { result = context.plugin.call("BT_FT_FPToMAS"); }));
+    checks.equal(result, -1, "result");
+    checks.that(project.selection() == std::vector<int32_t>{bt}, "the selection is unchanged");
+    checks.that(countOf(project, "tlDeselectAll") == 0, "the selection is not touched");
+    checkUpdateBracket(checks, project);
+  });
 
-  context.run.runWhen(
-      kMeasuresOnMain, kMissing,
+  context.run.run(
       "the project database cannot be opened: the window, the message, no table touched",
       [&](Checks& checks) {
         auto& project = context.freshProject();

@@ -12,13 +12,10 @@ namespace plugintests {
 using aggregate::kClassBT;
 using aggregate::kClassFSN;
 using aggregate::kClassGB;
-
 using wintest::Checks;
 
 namespace {
 
-constexpr bool kTransferOnMain = true;
-const std::string kMissing = "the transfer run is not on main yet";
 const std::wstring kCaption = L"Datenübertragung BT -> GB";
 
 struct Selection {
@@ -63,71 +60,65 @@ void transferTests(Context& context) {
     return context.dialog(L"Fehler", {text}, {L"OK"}, IDI_ERROR);
   };
 
-  context.run.runWhen(
-      kTransferOnMain, kMissing, "nothing selected: two messages in order, and no run", [&](Checks& checks) {
-        auto& project = context.freshProject();
-        auto first = error(L"Es muss mindestens ein Objekt der Klasse BT (Biotoptypen) ausgewählt sein!");
-        first.screenshot = "transfer-selection";
-        const auto second = error(
-            L"Es muss genau ein Objekt der Klasse GB (Gesetzlich geschuetzte Biotope) ausgewählt sein!");
-        int16_t result = 0;
-        checks.none(context.watcher.run({first, second}, [&] { result = context.plugin.call("BTToGB"); }));
-        checks.equal(result, -1, "result");
-        checks.that(project.called("tlIterateObjects 0 aggregate.dll CheckObjectSelection"),
-                    "the selection is iterated through CheckObjectSelection");
-        checks.that(!setsActiveObject(project), "no run starts");
-      });
+  context.run.run("nothing selected: two messages in order, and no run", [&](Checks& checks) {
+    auto& project = context.freshProject();
+    auto first = error(L"Es muss mindestens ein Objekt der Klasse BT (Biotoptypen) ausgewählt sein!");
+    first.screenshot = "transfer-selection";
+    const auto second =
+        error(L"Es muss genau ein Objekt der Klasse GB (Gesetzlich geschuetzte Biotope) ausgewählt sein!");
+    int16_t result = 0;
+    checks.none(context.watcher.run({first, second}, [&] { result = context.plugin.call("BTToGB"); }));
+    checks.equal(result, -1, "result");
+    checks.that(project.called("tlIterateObjects 0 aggregate.dll CheckObjectSelection"),
+                "the selection is iterated through CheckObjectSelection");
+    checks.that(!setsActiveObject(project), "no run starts");
+  });
 
-  context.run.runWhen(
-      kTransferOnMain, kMissing, "BT, GB and FSN selected: only the message about other classes",
-      [&](Checks& checks) {
-        auto& project = context.freshProject();
-        project.select({project.addObject("BT-1", kClassBT, 1), project.addObject("GB-1", kClassGB, 1),
-                        project.addObject("FSN-1", kClassFSN, 1)});
-        const auto only = error(
-            L"Es dürfen nur Objekte der Klassen GB (Gesetzlich geschuetzte Biotope) und BT (Biotoptypen) "
-            L"ausgewählt sein!");
-        int16_t result = 0;
-        checks.none(context.watcher.run({only}, [&] { result = context.plugin.call("BTToGB"); }));
-        checks.equal(result, -1, "result");
-        checks.that(!setsActiveObject(project), "no run starts");
-      });
+  context.run.run("BT, GB and FSN selected: only the message about other classes", [&](Checks& checks) {
+    auto& project = context.freshProject();
+    project.select({project.addObject("BT-1", kClassBT, 1), project.addObject("GB-1", kClassGB, 1),
+                    project.addObject("FSN-1", kClassFSN, 1)});
+    const auto only = error(
+        L"Es dürfen nur Objekte der Klassen GB (Gesetzlich geschuetzte Biotope) und BT (Biotoptypen) "
+        L"ausgewählt sein!");
+    int16_t result = 0;
+    checks.none(context.watcher.run({only}, [&] { result = context.plugin.call("BTToGB"); }));
+    checks.equal(result, -1, "result");
+    checks.that(!setsActiveObject(project), "no run starts");
+  });
 
-  context.run.runWhen(
-      kTransferOnMain, kMissing, "the progress window names the transfer and shows each step",
-      [&](Checks& checks) {
-        auto& project = context.freshProject();
-        const Selection selection = twoSourcesAndTarget(project);
-        std::vector<std::wstring> statuses;
-        bool pictured = false;
-        // The run dispatches no messages, so the host looks at the window during its calls.
-        project.setCallObserver([&](const std::string&) {
-          const HWND window = wintest::findWindow(kCaption);
-          if (window == nullptr) return;
-          const auto view = wintest::inspect(window);
-          const auto* label = view.control(L"Static");
-          if (label == nullptr || (!statuses.empty() && statuses.back() == label->text)) return;
-          statuses.push_back(label->text);
-          checks.that((view.style & WS_SYSMENU) == 0, "no title-bar buttons");
-          checks.equal(view.client.cx, 380, "client width");
-          checks.equal(view.client.cy, 29, "client height");
-          if (!pictured && label->text != L"Start") pictured = context.screenshots.take("transfer-progress");
-        });
-        int16_t result = 0;
-        checks.none(context.watcher.run({}, [&] { result = context.plugin.call("BTToGB"); }));
-        project.setCallObserver(nullptr);
-        checks.equal(result, -1, "result");
-        std::erase(statuses, L"Start");
-        checks.that(statuses == std::vector<std::wstring>{L"Lese Daten von BT-1", L"Lese Daten von BT-2",
-                                                          L"Lese Daten von GB-1", L"Schreibe Daten"},
-                    "status lines in the order of the run");
-        checks.that(pictured, "screenshot transfer-progress");
-        checks.that(wintest::findWindow(kCaption) == nullptr, "the window is gone afterwards");
-        checkMergedTarget(checks, project, selection.gb);
-      });
+  context.run.run("the progress window names the transfer and shows each step", [&](Checks& checks) {
+    auto& project = context.freshProject();
+    const Selection selection = twoSourcesAndTarget(project);
+    std::vector<std::wstring> statuses;
+    bool pictured = false;
+    // The run dispatches no messages, so the host looks at the window during its calls.
+    project.setCallObserver([&](const std::string&) {
+      const HWND window = wintest::findWindow(kCaption);
+      if (window == nullptr) return;
+      const auto view = wintest::inspect(window);
+      const auto* label = view.control(L"Static");
+      if (label == nullptr || (!statuses.empty() && statuses.back() == label->text)) return;
+      statuses.push_back(label->text);
+      checks.that((view.style & WS_SYSMENU) == 0, "no title-bar buttons");
+      checks.equal(view.client.cx, 380, "client width");
+      checks.equal(view.client.cy, 29, "client height");
+      if (!pictured && label->text != L"Start") pictured = context.screenshots.take("transfer-progress");
+    });
+    int16_t result = 0;
+    checks.none(context.watcher.run({}, [&] { result = context.plugin.call("BTToGB"); }));
+    project.setCallObserver(nullptr);
+    checks.equal(result, -1, "result");
+    std::erase(statuses, L"Start");
+    checks.that(statuses == std::vector<std::wstring>{L"Lese Daten von BT-1", L"Lese Daten von BT-2",
+                                                      L"Lese Daten von GB-1", L"Schreibe Daten"},
+                "status lines in the order of the run");
+    checks.that(pictured, "screenshot transfer-progress");
+    checks.that(wintest::findWindow(kCaption) == nullptr, "the window is gone afterwards");
+    checkMergedTarget(checks, project, selection.gb);
+  });
 
-  context.run.runWhen(
-      kTransferOnMain, kMissing,
+  context.run.run(
       "a change list that cannot be opened: the transfer stands and the user is told", [&](Checks& checks) {
         auto& project = context.freshProject();
         const Selection selection = twoSourcesAndTarget(project);

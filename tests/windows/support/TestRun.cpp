@@ -62,15 +62,6 @@ void TestRun::skip(const std::string& name, const std::string& reason) {
   print("SKIP " + group_ + ": " + name + " (" + reason + ")");
 }
 
-void TestRun::runWhen(bool available, const std::string& missing, const std::string& name,
-                      const std::function<void(Checks&)>& body) {
-  if (available) {
-    run(name, body);
-  } else {
-    skip(name, missing);
-  }
-}
-
 int TestRun::finish() const {
   print(std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed, " +
         std::to_string(skipped_) + " skipped");

@@ -27,9 +27,6 @@ class TestRun {
   void run(const std::string& name, const std::function<void(Checks&)>& body);
   // A case whose behaviour has not been built yet; reported, not run.
   void skip(const std::string& name, const std::string& reason);
-  // Runs the case when available, else skips it naming what is missing.
-  void runWhen(bool available, const std::string& missing, const std::string& name,
-               const std::function<void(Checks&)>& body);
   // Prints the closing line; the process exit code.
   int finish() const;
 
