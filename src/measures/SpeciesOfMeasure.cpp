@@ -6,8 +6,8 @@
 #include "boundary/ObjectClasses.h"
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
-#include "hostdata/TolvarAPI.h"
 #include "hostdata/TableCursor.h"
+#include "hostdata/TolvarAPI.h"
 
 namespace aggregate {
 

@@ -4,10 +4,10 @@
 
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
+#include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
-#include "hostdata/TableCursor.h"
 
 namespace aggregate {
 

@@ -4,8 +4,8 @@
 #include "boundary/ObjectClasses.h"
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
-#include "platform/TextEncoding.h"
 #include "hostdata/TableCursor.h"
+#include "platform/TextEncoding.h"
 #include "transfer/TransferStopped.h"
 
 namespace aggregate {
