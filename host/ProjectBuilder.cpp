@@ -52,10 +52,10 @@ void ProjectBuilder::write(const std::filesystem::path& dir) const {
 
   GeosContext geos;
   ObjectStore objects;
-  for (const ObjectSpec& spec : objects_) {
-    GeoObject object{spec.id, spec.kennung, spec.classCode, {}, "null", false};
-    if (!spec.wkt.empty()) {
-      object.geometry = geos.fromWkt(spec.wkt);
+  for (const PlannedObject& planned : objects_) {
+    GeoObject object{planned.id, planned.kennung, planned.classCode, {}, "null", false};
+    if (!planned.wkt.empty()) {
+      object.geometry = geos.fromWkt(planned.wkt);
       object.geometryJson = geos.toGeoJson(object.geometry);
     }
     objects.add(std::move(object));
@@ -75,14 +75,14 @@ void ProjectBuilder::write(const std::filesystem::path& dir) const {
   ProjectDatabase::create(dir / kDatabaseFileName, tables);
 
   ProjectDatabase database(dir / kDatabaseFileName);
-  for (const RowSpec& spec : rows_) {
+  for (const PlannedRow& planned : rows_) {
     auto table = std::find_if(tables.begin(), tables.end(), [&](const AttributeTable& t) {
-      return equalsIgnoringCase(t.name(), spec.table);
+      return equalsIgnoringCase(t.name(), planned.table);
     });
-    if (table == tables.end()) throw HostError("the project has no table '" + spec.table + "'");
-    StoredRow row{spec.row.key, spec.row.objectId, spec.row.masterKey,
+    if (table == tables.end()) throw HostError("the project has no table '" + planned.table + "'");
+    StoredRow row{planned.row.key, planned.row.objectId, planned.row.masterKey,
                   std::vector<Value>(table->columns().size())};
-    for (const auto& [field, value] : spec.row.fields) {
+    for (const auto& [field, value] : planned.row.fields) {
       auto column = table->columnIndex(field);
       if (!column) throw HostError(table->name() + " has no field '" + field + "'");
       row.values[*column] = value;

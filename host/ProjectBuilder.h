@@ -38,18 +38,18 @@ class ProjectBuilder {
   void write(const std::filesystem::path& dir) const;
 
  private:
-  struct ObjectSpec {
+  struct PlannedObject {
     std::int32_t id;
     std::string kennung;
     std::int32_t classCode;
     std::string wkt;
   };
-  struct RowSpec {
+  struct PlannedRow {
     std::string table;
     Row row;
   };
-  std::vector<ObjectSpec> objects_;
-  std::vector<RowSpec> rows_;
+  std::vector<PlannedObject> objects_;
+  std::vector<PlannedRow> rows_;
   std::optional<std::vector<ChangeListEntry>> changeList_;
   std::optional<std::map<std::string, std::string>> handlers_;
   std::vector<std::string> omittedTables_;
