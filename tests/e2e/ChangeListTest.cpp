@@ -58,6 +58,15 @@ TEST_F(ChangeListMarking, AKennungWithAQuoteTouchesOnlyItsOwnEntry) {
             (ChangeList{{"GB", "IGNORED"}, {"GB'1", "UPDATE"}, {"GB'1' OR '1'='1", "IGNORED"}}));
 }
 
+TEST_F(ChangeListMarking, AProjectDirectoryWithUmlautsIsFound) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  open("Flächen Süd");
+  transferTo("GB1");
+  EXPECT_EQ(changeList(), (ChangeList{{"GB1", "UPDATE"}}));
+  EXPECT_TRUE(traceLines("[Fehler]").empty());
+}
+
 TEST_F(ChangeListMarking, AProjectWithoutAChangeListGetsNone) {
   sourceAndTargets({"GB1"});
   open();

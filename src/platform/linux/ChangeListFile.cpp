@@ -144,7 +144,8 @@ class DbfChangeList final : public ChangeListConnection {
 }  // namespace
 
 std::unique_ptr<ChangeListConnection> connectChangeList(const std::string&, const std::string& directory) {
-  return std::make_unique<DbfChangeList>(directory + "/TA_LIST.DBF");
+  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
+  return std::make_unique<DbfChangeList>(ansiToUtf8(directory) + "/TA_LIST.DBF");
 }
 
 }  // namespace aggregate::platform

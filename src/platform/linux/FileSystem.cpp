@@ -2,13 +2,16 @@
 
 #include <sys/stat.h>
 
+#include "platform/TextEncoding.h"
+
 namespace aggregate::platform {
 
 char pathDelimiter() { return '/'; }
 
 bool fileExists(const std::string& path) {
   struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
+  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace aggregate::platform
