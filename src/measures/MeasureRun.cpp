@@ -9,7 +9,7 @@
 #include "boundary/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
 #include "measures/BiotopTypesOfMeasure.h"
-#include "measures/SpeciesOfMeasure.h"
+#include "measures/FundortArtenOfMeasure.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 

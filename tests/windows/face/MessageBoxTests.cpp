@@ -3,7 +3,7 @@
 #include "FaceTests.h"
 #include "platform/UserInterface.h"
 #include "support/Text.h"
-#include "support/WindowInspection.h"
+#include "support/WindowView.h"
 
 namespace facetests {
 

@@ -5,7 +5,7 @@
 #include "HostFixture.h"
 #include "boundary/ObjectClasses.h"
 #include "support/Text.h"
-#include "support/WindowInspection.h"
+#include "support/WindowView.h"
 
 namespace plugintests {
 

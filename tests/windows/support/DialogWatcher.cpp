@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "support/Text.h"
-#include "support/WindowInspection.h"
+#include "support/WindowView.h"
 
 namespace wintest {
 

@@ -1,4 +1,4 @@
-#include "support/WindowInspection.h"
+#include "support/WindowView.h"
 
 #include <array>
 

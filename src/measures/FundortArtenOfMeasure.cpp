@@ -1,4 +1,4 @@
-#include "measures/SpeciesOfMeasure.h"
+#include "measures/FundortArtenOfMeasure.h"
 
 #include <vector>
 
