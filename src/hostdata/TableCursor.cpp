@@ -8,6 +8,12 @@ bool FindRowWithValue(const char* table, const char* field, const std::string& v
   return FindRow(table, [&] { return GetStringValue(table, field) == value; });
 }
 
+bool DeleteCurrentRow(const char* table) {
+  const int32_t rowsBefore = tlGetRecordCountOf(table);
+  tlDeleteRecord(table, GetIntValue(table, "PKEY"));
+  return tlGetRecordCountOf(table) < rowsBefore;
+}
+
 void AppendRow(const char* table, std::initializer_list<FieldValue> values) {
   tlAppendRecord(table);
   for (const FieldValue& entry : values) SetStringValue(table, entry.field, entry.value);

@@ -31,6 +31,11 @@ bool FindRow(const char* table, Matches&& matches) {
 // Leaves the cursor on the first row whose field holds value; false when no row does.
 bool FindRowWithValue(const char* table, const char* field, const std::string& value);
 
+// Deletes the current row by its key (-1 when unreadable, which no row has) and tells whether
+// the table shrank. Delete loops rely on the host removing the row and moving on; they must end
+// when it does not.
+bool DeleteCurrentRow(const char* table);
+
 struct FieldValue {
   const char* field;
   const std::string& value;

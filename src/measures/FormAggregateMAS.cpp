@@ -5,6 +5,7 @@
 #include "boundary/LibraryError.h"
 #include "boundary/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
+#include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/TextEncoding.h"
 
@@ -97,16 +98,11 @@ void TFrmAggregateMAS::DeleteTargetData(int32_t) {
 
 void TFrmAggregateMAS::DeleteTableRows(const std::string& table) {
   tlTableFirst(table.c_str());
-  std::optional<int32_t> lastDeleted;
   while (tlTableEOF(table.c_str()) == 0) {
-    const int32_t key = GetIntValue(table, "PKEY");
-    // The host removes a deleted row, so the same key showing up again means the row stays (for
-    // instance when its key cannot be read and -1 was passed); going on would never end, and the
-    // measure would keep stale rows beneath the new ones.
-    if (key == lastDeleted)
+    // A row that stays would keep the loop going forever, and the measure would keep stale rows
+    // beneath the new ones.
+    if (!DeleteCurrentRow(table.c_str()))
       throw LibraryError(Ansi("Eine Zeile der Tabelle ") + table + Ansi(" lässt sich nicht löschen."));
-    tlDeleteRecord(table.c_str(), key);
-    lastDeleted = key;
   }
 }
 

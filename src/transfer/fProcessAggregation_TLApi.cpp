@@ -85,13 +85,10 @@ void TFormProcessAggregation_TLApi::SetTransitionCaption(int32_t pTransitionType
 
 void TFormProcessAggregation_TLApi::DeleteTargetBiotopTypes() {
   // The host leaves the cursor on a remaining row after each delete. A row that cannot be
-  // deleted (its key unreadable, or the host refusing) ends the loop instead of repeating it.
+  // deleted ends the loop instead of repeating it; the rows left take part in the merge.
   tlTableLast(kTable);
   while (tlTableBOF(kTable) == 0) {
-    const int32_t rowsBefore = tlGetRecordCountOf(kTable);
-    const int32_t key = GetIntValue(kTable, "PKEY");
-    if (key != -1) tlDeleteRecord(kTable, key);
-    if (key == -1 || tlGetRecordCountOf(kTable) >= rowsBefore) {
+    if (!DeleteCurrentRow(kTable)) {
       platform::ui().showMessage(platform::MessageKind::Warning,
                                  Ansi("Nicht alle bisherigen Biotoptypen von ") + MasterObjectKennung +
                                      Ansi(" konnten gelöscht werden. Die übrigen bleiben erhalten und werden "

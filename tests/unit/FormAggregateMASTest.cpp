@@ -56,6 +56,7 @@ class HostTables {
     auto& hooks = fakehost::hooks();
     hooks.tableFirst = [](const char*) -> int16_t { return 1; };
     hooks.tableEOF = [this](const char* table) -> int16_t { return keys_[table].empty(); };
+    hooks.getRecordCountOf = [this](const char* table) { return static_cast<int32_t>(keys_[table].size()); };
     hooks.getValueByName = [this](const char* table, const char*, char* buffer, int32_t n) {
       return fakehost::deliver(std::to_string(keys_[table].front()), buffer, n);
     };
