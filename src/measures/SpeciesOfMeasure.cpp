@@ -1,4 +1,4 @@
-#include "measures/FundortArtenOfMeasure.h"
+#include "measures/SpeciesOfMeasure.h"
 
 #include <vector>
 
@@ -18,51 +18,50 @@ const std::string kOZ = "OZ";
 constexpr int16_t kSpeciesWriteMode = 2;
 }  // namespace
 
-void CollectFundortArten(int32_t measureId, TFrmAggregateMAS& form, TFundortDataSets& list) {
+void CollectSpecies(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
+                    MeasureSpeciesList& list) {
   TIntegerlist objectIds;
   TIntegerlist classes;
   classes.add(kClassFT);
   classes.add(kClassFP);
   QueryRelatedObjectsOfList(measureId, objectIds, classes, 0);
   for (int32_t i = 0; i < objectIds.Size(); ++i) {
-    ReadFundortArten(objectIds[i], form, list);
-    form.processMessages();
+    ReadSpeciesOfObject(objectIds[i], database, list);
+    progress.processMessages();
   }
 }
 
-void ReadFundortArten(int32_t objectId, TFrmAggregateMAS& form, TFundortDataSets& list) {
+void ReadSpeciesOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureSpeciesList& list) {
   const int32_t classCode = tlGetClassOf(objectId);
   if (classCode != kClassFT && classCode != kClassFP) return;
-  const bool isPflanze = classCode == kClassFP;
-  std::vector<std::string> names;
-  form.GetAttributeValues4Object(isPflanze ? "Pflanzenliste" : "Tierliste",
-                                 isPflanze ? "Pflanzenart" : "Tierart", objectId, names);
-  for (std::string& name : names) {
-    auto dataSet = std::make_unique<TFundortDataSet>();
-    dataSet->ArtName = std::move(name);
-    dataSet->IsPflanze = isPflanze;
-    list.push_back(std::move(dataSet));
+  const bool isPlant = classCode == kClassFP;
+  for (std::string& name : database.valuesOfObject(isPlant ? "Pflanzenliste" : "Tierliste",
+                                                   isPlant ? "Pflanzenart" : "Tierart", objectId)) {
+    auto species = std::make_unique<MeasureSpecies>();
+    species->name = std::move(name);
+    species->isPlant = isPlant;
+    list.push_back(std::move(species));
   }
 }
 
-void MarkFundortDoubletten(TFundortDataSets& list) {
+void MarkDuplicateSpecies(MeasureSpeciesList& list) {
   for (std::size_t i = 0; i + 1 < list.size(); ++i) {
-    const TFundortDataSet& first = *list[i];
-    if (first.IsDoublette) continue;
+    const MeasureSpecies& first = *list[i];
+    if (first.isDuplicate) continue;
     for (std::size_t j = i + 1; j < list.size(); ++j) {
-      TFundortDataSet& later = *list[j];
-      if (later.ArtName == first.ArtName && later.IsPflanze == first.IsPflanze) later.IsDoublette = true;
+      MeasureSpecies& later = *list[j];
+      if (later.name == first.name && later.isPlant == first.isPlant) later.isDuplicate = true;
     }
   }
 }
 
-void WriteFundortDataSets(const TFundortDataSets& list) {
+void WriteSpeciesList(const MeasureSpeciesList& list) {
   if (!list.empty()) {
     EnsureOZRow("BtypHtyp", "Biotoptyp");
     EnsureOZRow("Vegetationstyp", "Vegetationstyp");
     EnsureOZRow("Schichtung", "Schicht");
   }
-  for (const auto& dataSet : list) WriteFundortDataSet(*dataSet);
+  for (const auto& species : list) WriteSpecies(*species);
 }
 
 void EnsureOZRow(const std::string& table, const std::string& field) {
@@ -71,10 +70,10 @@ void EnsureOZRow(const std::string& table, const std::string& field) {
   if (!found) AppendRow(table.c_str(), {{field.c_str(), kOZ}});
 }
 
-void WriteFundortDataSet(const TFundortDataSet& dataSet) {
-  if (dataSet.IsDoublette) return;
+void WriteSpecies(const MeasureSpecies& species) {
+  if (species.isDuplicate) return;
   tlAppendRecord(kTable);
-  SetStringValueEx(kTable, dataSet.IsPflanze ? "PlanRel_P_Art" : "PlanRel_T_Art", dataSet.ArtName,
+  SetStringValueEx(kTable, species.isPlant ? "PlanRel_P_Art" : "PlanRel_T_Art", species.name,
                    kSpeciesWriteMode);
   tlPostRecord(kTable);
 }
