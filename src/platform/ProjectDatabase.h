@@ -30,7 +30,8 @@ class ProjectDatabase {
 };
 
 // Connects to the database file at path. The connection string is what the Windows face
-// hands to its provider; other faces open the file itself. Throws on failure.
+// hands to its provider; other faces open the file itself. Throws on failure, also when the
+// file's catalog cannot be read: a damaged file is no connection.
 std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& connectionString,
                                                         const std::string& path);
 

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "boundary/LibraryError.h"
 
@@ -74,6 +75,22 @@ TEST(ProjectDatabaseFile, OnlyKnownFormatsAreOpened) {
   std::ofstream(text) << "Standard Jet DB, just text pretending to be a database";
   EXPECT_THROW(open(text.string()), LibraryError);
   std::filesystem::remove(text);
+}
+
+// A file whose catalog cannot be read is no connection: cut short at a page or within one, or a
+// SQLite header with garbage after it.
+TEST(ProjectDatabaseFile, ADamagedFileIsNotConnected) {
+  std::ifstream fixture(kFixtures + "/project_small.mdb", std::ios::binary);
+  const std::string whole{std::istreambuf_iterator<char>(fixture), std::istreambuf_iterator<char>()};
+  const auto file =
+      std::filesystem::temp_directory_path() / ("aggregate-damaged-" + std::to_string(getpid()) + ".mdb");
+  for (const std::string& content :
+       {whole.substr(0, 4096), whole.substr(0, 65536), whole.substr(0, 131072),
+        whole.substr(0, whole.size() - 100), std::string("SQLite format 3\0", 16) + std::string(8192, 'x')}) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+    EXPECT_THROW(open(file.string()), LibraryError) << content.size();
+  }
+  std::filesystem::remove(file);
 }
 
 // A SQLite store as the simulated host writes it, built by the statements given.

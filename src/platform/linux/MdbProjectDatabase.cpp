@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <string_view>
 #include <unordered_map>
@@ -68,7 +69,8 @@ class MdbProjectDatabase final : public ProjectDatabase {
  public:
   explicit MdbProjectDatabase(const std::string& path) : mdb_(mdb_open(path.c_str(), MDB_NOFLAGS)) {
     if (!mdb_) throw LibraryError("Die Datei " + utf8ToAnsi(path) + " ist keine Access-Datenbank.");
-    mdb_read_catalog(mdb_.get(), MDB_TABLE);
+    if (!wholePages(path) || !catalogReadable())
+      throw LibraryError(Ansi("Die Datei ") + utf8ToAnsi(path) + Ansi(" ist beschädigt."));
   }
 
   // A missing table must be found in the catalog: reading it fails like any other question.
@@ -82,6 +84,26 @@ class MdbProjectDatabase final : public ProjectDatabase {
   }
 
  private:
+  // A Jet file is made of whole pages; one cut short within a page has lost its end.
+  bool wholePages(const std::string& path) const {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size % static_cast<std::uintmax_t>(mdb_->fmt->pg_size) == 0;
+  }
+
+  // Every table of the catalog with its columns, so that a file cut short is found before any
+  // question is answered.
+  bool catalogReadable() {
+    const GPtrArray* catalog = mdb_read_catalog(mdb_.get(), MDB_TABLE);
+    if (catalog == nullptr || catalog->len == 0) return false;
+    for (unsigned i = 0; i < catalog->len; ++i) {
+      auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+      const std::unique_ptr<MdbTableDef, FreeTableDef> table(mdb_read_table(entry));
+      if (!table || mdb_read_columns(table.get()) == nullptr) return false;
+    }
+    return true;
+  }
+
   MdbCatalogEntry* catalogEntry(const std::string& table) {
     MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb_.get(), ansiToUtf8(table).c_str());
     if (entry == nullptr) throw LibraryError("Die Tabelle " + table + " fehlt.");

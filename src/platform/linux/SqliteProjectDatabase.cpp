@@ -36,6 +36,10 @@ class SqliteProjectDatabase final : public ProjectDatabase {
     sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     // The host may be committing while the plug-in reads.
     sqlite3_busy_timeout(db_.get(), 2000);
+    // Opening reads nothing yet: a file whose catalog cannot be read fails here, not at the
+    // first question.
+    Statement catalog = prepare("SELECT count(*) FROM sqlite_master");
+    step(catalog);
   }
 
   void openTable(const std::string& table) override {
