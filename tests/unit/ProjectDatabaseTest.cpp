@@ -1,10 +1,12 @@
-// The Linux face of the project database: files told apart by their first bytes, the .mdb
-// fixtures read through mdbtools and answered from memory.
+// The Linux face of the project database: files told apart by SQLite itself, the .mdb fixtures
+// read through mdbtools and answered from memory.
 #include "platform/ProjectDatabase.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -73,6 +75,8 @@ TEST(ProjectDatabaseFile, OnlyKnownFormatsAreOpened) {
   const auto text = std::filesystem::temp_directory_path() /
                     ("aggregate-not-a-database-" + std::to_string(getpid()) + ".mdb");
   std::ofstream(text) << "Standard Jet DB, just text pretending to be a database";
+  EXPECT_THROW(open(text.string()), LibraryError);
+  std::ofstream(text, std::ios::trunc).close();
   EXPECT_THROW(open(text.string()), LibraryError);
   std::filesystem::remove(text);
 }
@@ -144,6 +148,43 @@ TEST(SqliteProjectDatabase, KeysAreWholeNumbersOf32Bits) {
   EXPECT_EQ(db->keysOfObject("BtypHtyp", 1), (Keys{-12, 2147483647}));
   for (int32_t object : {2, 3, 4, 5})
     EXPECT_THROW(db->keysOfObject("BtypHtyp", object), LibraryError) << object;
+}
+
+// Whether another process would be kept from writing the file by a shared lock of this one on
+// the bytes where SQLite's readers lock it; asked from a child, as POSIX locks are the process's.
+bool readLockHeldOn(const std::string& path) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000002;  // SQLite's shared-lock range
+    lock.l_len = 510;
+    _exit(fd >= 0 && fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type == F_RDLCK ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The host keeps its WAL store open while the plug-in reads it in the same process: closing any
+// second handle on the file would release the host's lock, and another process would take the
+// WAL away as the last one out.
+TEST(SqliteProjectDatabase, TheHostsLockOnTheFileStays) {
+  const SqliteFile file(
+      "PRAGMA journal_mode=WAL; CREATE TABLE BtypHtyp (PKey INTEGER PRIMARY KEY, TOLVARID INTEGER);"
+      "INSERT INTO BtypHtyp VALUES (4, 1);");
+  sqlite3* host = nullptr;
+  sqlite3_open(file.path().c_str(), &host);
+  sqlite3_exec(host, "SELECT count(*) FROM BtypHtyp", nullptr, nullptr, nullptr);
+  ASSERT_TRUE(readLockHeldOn(file.path()));
+  {
+    auto db = open(file.path());
+    EXPECT_EQ(db->keysOfObject("BtypHtyp", 1), Keys{4});
+  }
+  EXPECT_TRUE(readLockHeldOn(file.path()));
+  sqlite3_close(host);
 }
 
 }  // namespace

@@ -36,10 +36,18 @@ class SqliteProjectDatabase final : public ProjectDatabase {
     sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     // The host may be committing while the plug-in reads.
     sqlite3_busy_timeout(db_.get(), 2000);
-    // Opening reads nothing yet: a file whose catalog cannot be read fails here, not at the
-    // first question.
-    Statement catalog = prepare("SELECT count(*) FROM sqlite_master");
-    step(catalog);
+  }
+
+  // Opening reads nothing yet: whether the file is a database, and one whose catalog can be
+  // read, is found here, not at the first question. False when it is no SQLite database.
+  bool holdsDatabase(const std::string& path) {
+    const int rc = sqlite3_exec(db_.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_NOTADB) return false;
+    if (rc != SQLITE_OK) fail();
+    Statement pages = prepare("PRAGMA page_count");
+    if (!step(pages) || sqlite3_column_int64(pages.get(), 0) == 0)
+      throw LibraryError("Die Datei " + utf8ToAnsi(path) + " ist leer.");
+    return true;
   }
 
   void openTable(const std::string& table) override {
@@ -86,7 +94,9 @@ class SqliteProjectDatabase final : public ProjectDatabase {
 }  // namespace
 
 std::unique_ptr<ProjectDatabase> openSqliteProjectDatabase(const std::string& path) {
-  return std::make_unique<SqliteProjectDatabase>(path);
+  auto database = std::make_unique<SqliteProjectDatabase>(path);
+  if (!database->holdsDatabase(path)) return nullptr;
+  return database;
 }
 
 }  // namespace aggregate::platform
