@@ -1,11 +1,11 @@
 #include "measures/BiotopTypesOfMeasure.h"
 
-#include "boundary/IntList.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "common/IntegerList.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
+#include "hostdata/ObjectClasses.h"
+#include "hostdata/SpatialQueries.h"
 #include "hostdata/TextConventions.h"
-#include "hostdata/TolvarAPI.h"
 #include "platform/RegionalSettings.h"
 
 namespace aggregate {
@@ -17,9 +17,9 @@ constexpr double kQueryDistance = -0.1;
 }  // namespace
 
 void CollectBiotopTypes(int32_t measureId, TFrmAggregateMAS& form, TBiotopTypDataSets& list) {
-  TIntegerlist objectIds;
+  IntegerList objectIds;
   QueryRelatedObjects(measureId, objectIds, kClassBT, 0, kQueryDistance);
-  for (int32_t i = 0; i < objectIds.Size(); ++i) {
+  for (int32_t i = 0; i < objectIds.size(); ++i) {
     CollectBiotopTypesOfObject(measureId, objectIds[i], form, list);
     form.processMessages();
   }
@@ -27,10 +27,10 @@ void CollectBiotopTypes(int32_t measureId, TFrmAggregateMAS& form, TBiotopTypDat
 
 void CollectBiotopTypesOfObject(int32_t measureId, int32_t objectId, TFrmAggregateMAS& form,
                                 TBiotopTypDataSets& list) {
-  TIntegerlist keys;
+  IntegerList keys;
   form.GetPKeysByObjID(kTable, objectId, keys);
-  const bool singleRow = keys.Size() == 1;
-  for (int32_t i = 0; i < keys.Size(); ++i)
+  const bool singleRow = keys.size() == 1;
+  for (int32_t i = 0; i < keys.size(); ++i)
     ReadBiotopTypDataSet(measureId, objectId, keys[i], list, singleRow);
 }
 

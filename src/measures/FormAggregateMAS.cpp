@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "boundary/LibraryError.h"
-#include "boundary/TolvarApi.h"
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
@@ -68,7 +68,7 @@ std::vector<std::string> TFrmAggregateMAS::select(const std::string& statement) 
 }
 
 void TFrmAggregateMAS::GetPKeysByObjID(const std::string& pTableName, int32_t pObjID,
-                                       TIntegerlist& pResultList) {
+                                       IntegerList& pResultList) {
   for (const std::string& value : select("select PKey from " + pTableName + whereObject(pObjID))) {
     const std::optional<int32_t> key = ParseIntegerText(value);
     if (!key) throw LibraryError("'" + value + Ansi("' ist kein gültiger Schlüssel"));

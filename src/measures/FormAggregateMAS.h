@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/IntList.h"
+#include "common/IntegerList.h"
 #include "platform/ProjectDatabase.h"
 #include "platform/UserInterface.h"
 
@@ -30,7 +30,7 @@ class TFrmAggregateMAS {
   bool OpenProjektDB();
   void CloseProjektDB();
   // Keys of the object's rows of the table, in the database's order. Throws when not connected.
-  void GetPKeysByObjID(const std::string& pTableName, int32_t pObjID, TIntegerlist& pResultList);
+  void GetPKeysByObjID(const std::string& pTableName, int32_t pObjID, IntegerList& pResultList);
   // The field of each of the object's rows; a NULL value gives an empty text.
   void GetAttributeValues4Object(const std::string& pTableName, const std::string& pAttName,
                                  int32_t pObjectID, std::vector<std::string>& pResultlist);

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "boundary/IntList.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "common/IntegerList.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
+#include "hostdata/ObjectClasses.h"
+#include "hostdata/SpatialQueries.h"
 #include "hostdata/TableCursor.h"
-#include "hostdata/TolvarAPI.h"
 
 namespace aggregate {
 
@@ -19,12 +19,12 @@ constexpr int16_t kSpeciesWriteMode = 2;
 }  // namespace
 
 void CollectFundortArten(int32_t measureId, TFrmAggregateMAS& form, TFundortDataSets& list) {
-  TIntegerlist objectIds;
-  TIntegerlist classes;
+  IntegerList objectIds;
+  IntegerList classes;
   classes.add(kClassFT);
   classes.add(kClassFP);
   QueryRelatedObjectsOfList(measureId, objectIds, classes, 0);
-  for (int32_t i = 0; i < objectIds.Size(); ++i) {
+  for (int32_t i = 0; i < objectIds.size(); ++i) {
     ReadFundortArten(objectIds[i], form, list);
     form.processMessages();
   }

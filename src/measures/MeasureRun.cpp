@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/IntList.h"
-#include "boundary/LibraryError.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
+#include "common/IntegerList.h"
+#include "common/LibraryError.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
 #include "measures/BiotopTypesOfMeasure.h"
 #include "measures/FundortArtenOfMeasure.h"
@@ -19,8 +19,8 @@ namespace {
 
 // What FindSelectedMAS gathers and the loop counts; lives for one run.
 struct MeasureRunState {
-  TIntegerlist MASObjectList;       // selected measures, in the host's order
-  TIntegerlist SelectedObjectList;  // every selected object, to restore the selection
+  IntegerList MASObjectList;       // selected measures, in the host's order
+  IntegerList SelectedObjectList;  // every selected object, to restore the selection
   int32_t MASCounter = 0;
   std::string MASTotalText;
 };
@@ -72,7 +72,7 @@ void RunMASAggregation() {
   TFrmAggregateMAS form;
 
   tlIterateObjects(0, "aggregate.dll", "FindSelectedMAS");
-  if (state.MASObjectList.Size() == 0) {
+  if (state.MASObjectList.size() == 0) {
     platform::ui().showMessage(platform::MessageKind::Warning,
                                Ansi("Kein Objekt der Klasse MAS (Massnahmen) selektiert!"));
     return;
@@ -82,8 +82,8 @@ void RunMASAggregation() {
   // Without a database every measure would be emptied and then fail; the user has been told.
   if (!form.OpenProjektDB()) return;
   tlDeselectAll();
-  state.MASTotalText = std::to_string(state.MASObjectList.Size());
-  for (int32_t i = 0; i < state.MASObjectList.Size(); ++i) {
+  state.MASTotalText = std::to_string(state.MASObjectList.size());
+  for (int32_t i = 0; i < state.MASObjectList.size(); ++i) {
     const int32_t measureId = state.MASObjectList[i];
     ++state.MASCounter;
     tlSetActiveObject(measureId);
@@ -93,7 +93,7 @@ void RunMASAggregation() {
     form.processMessages();
     if (form.blnCancelPressed()) break;
   }
-  for (int32_t i = 0; i < state.SelectedObjectList.Size(); ++i) tlAddToSelection(state.SelectedObjectList[i]);
+  for (int32_t i = 0; i < state.SelectedObjectList.size(); ++i) tlAddToSelection(state.SelectedObjectList[i]);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/TextEncoding.h"
@@ -41,9 +41,9 @@ TEST_F(FormAggregateMAS, APathWithBlanksAndUmlautsIsOpened) {
   {
     TFrmAggregateMAS form;
     EXPECT_TRUE(form.OpenProjektDB());
-    TIntegerlist keys;
+    IntegerList keys;
     form.GetPKeysByObjID("BtypHtyp", 999, keys);
-    EXPECT_EQ(keys.Size(), 0);
+    EXPECT_EQ(keys.size(), 0);
   }
   EXPECT_TRUE(ui.messages.empty());
   fs::remove_all(dir);

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 
 using namespace aggregate;
 using platform::connectProjectDatabase;

@@ -8,7 +8,7 @@
 #include <map>
 #include <unordered_map>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 #include "platform/linux/SelectStatement.h"

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <vector>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 
 namespace aggregate::platform {
 

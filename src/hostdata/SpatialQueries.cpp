@@ -1,12 +1,12 @@
-#include "hostdata/TolvarAPI.h"
+#include "hostdata/SpatialQueries.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "boundary/LibraryError.h"
-#include "boundary/TolvarApi.h"
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
 #include "platform/HostWindow.h"
 #include "platform/TextEncoding.h"
 
@@ -14,7 +14,7 @@ namespace aggregate {
 
 namespace {
 
-int32_t appendFound(int32_t sourceId, TIntegerlist& result, const std::vector<int32_t>& classes, int32_t mode,
+int32_t appendFound(int32_t sourceId, IntegerList& result, const std::vector<int32_t>& classes, int32_t mode,
                     double distance) {
   int32_t count = 0;
   try {
@@ -52,15 +52,15 @@ std::vector<int32_t> QueryGeoObjects(int32_t sourceId, int32_t mode, const std::
   return result;
 }
 
-int32_t QueryRelatedObjects(int32_t sourceId, TIntegerlist& result, int32_t classCode, int32_t mode,
+int32_t QueryRelatedObjects(int32_t sourceId, IntegerList& result, int32_t classCode, int32_t mode,
                             double distance) {
   return appendFound(sourceId, result, {classCode}, mode, distance);
 }
 
-int32_t QueryRelatedObjectsOfList(int32_t sourceId, TIntegerlist& result, const TIntegerlist& classes,
+int32_t QueryRelatedObjectsOfList(int32_t sourceId, IntegerList& result, const IntegerList& classes,
                                   int32_t mode) {
   std::vector<int32_t> classCodes;
-  for (int32_t i = 0; i < classes.Size(); ++i) classCodes.push_back(classes[i]);
+  for (int32_t i = 0; i < classes.size(); ++i) classCodes.push_back(classes[i]);
   return appendFound(sourceId, result, classCodes, mode, 0);
 }
 
@@ -72,17 +72,17 @@ std::string MakeTempObjectKennung() {
   throw LibraryError(Ansi("Kein freier Name für ein temporäres Objekt"));
 }
 
-int32_t CreateIntersectionObject(uint32_t wParam, const TIntegerlist& ids, int32_t classCode,
+int32_t CreateIntersectionObject(uint32_t wParam, const IntegerList& ids, int32_t classCode,
                                  const std::string& kennung) {
-  if (ids.Size() > kMaxTempObjectIds) throw LibraryError(Ansi("Zu viele Objekte für ein temporäres Objekt"));
+  if (ids.size() > kMaxTempObjectIds) throw LibraryError(Ansi("Zu viele Objekte für ein temporäres Objekt"));
   std::array<int32_t, kMaxTempObjectIds> idArray{};
-  for (int32_t i = 0; i < ids.Size(); ++i) idArray[static_cast<std::size_t>(i)] = ids[i];
+  for (int32_t i = 0; i < ids.size(); ++i) idArray[static_cast<std::size_t>(i)] = ids[i];
   TTempObjectRequest request{};
   request.Kind = 3;
   request.Flag = 1;
   request.Kennung = kennung.c_str();
   request.ClassCode = classCode;
-  request.IdCount = ids.Size();
+  request.IdCount = ids.size();
   request.Ids = idArray.data();
   return static_cast<int32_t>(platform::sendMessageToHostWindow(
       tlGetTolvarWindowHandle(), TL_MSG_TEMP_OBJECT, wParam, reinterpret_cast<intptr_t>(&request)));
@@ -93,7 +93,7 @@ double GetIntersectionArea(int32_t firstId, int32_t secondId, int32_t classCode)
   int32_t tempId = -1;
   const TempObjectDeletion deletion(tempId);
   const std::string name = MakeTempObjectKennung();
-  TIntegerlist ids;
+  IntegerList ids;
   ids.add(firstId);
   ids.add(secondId);
   if (CreateIntersectionObject(0, ids, classCode, name) > 0) {

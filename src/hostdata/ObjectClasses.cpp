@@ -1,4 +1,4 @@
-#include "boundary/ObjectClasses.h"
+#include "hostdata/ObjectClasses.h"
 
 #include "platform/TextEncoding.h"
 

@@ -1,7 +1,7 @@
-#include "boundary/DeleteObject.h"
+#include "deleteobject/DeleteObject.h"
 
-#include "boundary/LibraryError.h"
-#include "boundary/TolvarApi.h"
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/TextConventions.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"

@@ -2,10 +2,9 @@
 // result. Names and ordinals are fixed by the host; see aggregate.def and aggregate.map.
 #include "areas/AreaBalance.h"
 #include "areas/AreaHandlers.h"
-#include "boundary/DeleteObject.h"
-#include "boundary/ExportGuard.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
+#include "deleteobject/DeleteObject.h"
+#include "exports/ExportBarrier.h"
 #include "measures/MeasureRun.h"
 #include "transfer/TransferRun.h"
 #include "transfer/TransferSelection.h"
@@ -44,14 +43,14 @@ AGGREGATE_EXPORT(BT_FT_FPToMAS) {
   return RunExport(kCommandResult, [] { AggregateSelectedMeasures(); });
 }
 AGGREGATE_EXPORT(BTToFSN) {
-  return RunExport(kCommandResult, [] { RunTransfer(4, kClassBT, kClassFSN); });
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToFsn); });
 }
 AGGREGATE_EXPORT(BTToBK) {
-  return RunExport(kCommandResult, [] { RunTransfer(3, kClassBT, kClassBK); });
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToBk); });
 }
 AGGREGATE_EXPORT(GBToBK) {
-  return RunExport(kCommandResult, [] { RunTransfer(2, kClassGB, kClassBK); });
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::GbToBk); });
 }
 AGGREGATE_EXPORT(BTToGB) {
-  return RunExport(kCommandResult, [] { RunTransfer(1, kClassBT, kClassGB); });
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToGb); });
 }

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 #if INTPTR_MAX == INT32_MAX
 static_assert(sizeof(TObjectInfo) == 16);

@@ -1,4 +1,4 @@
-#include "boundary/ExportGuard.h"
+#include "exports/ExportBarrier.h"
 
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"

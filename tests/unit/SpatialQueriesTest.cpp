@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
-#include "hostdata/TolvarAPI.h"
+#include "hostdata/SpatialQueries.h"
 
 using namespace aggregate;
 
@@ -40,15 +40,15 @@ class SpatialQuery : public ::testing::Test {
   SeenQuery seen;
 };
 
-std::vector<int32_t> itemsOf(const TIntegerlist& list) {
+std::vector<int32_t> itemsOf(const IntegerList& list) {
   std::vector<int32_t> items;
-  for (int32_t i = 0; i < list.Size(); ++i) items.push_back(list[i]);
+  for (int32_t i = 0; i < list.size(); ++i) items.push_back(list[i]);
   return items;
 }
 
 TEST_F(SpatialQuery, FoundIdsAreAppendedInTheHostsOrderDuplicatesKept) {
   hostFinds({7, 3, 7}, 3);
-  TIntegerlist list;
+  IntegerList list;
   list.add(1);
   EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, -0.1), 3);
   EXPECT_EQ(itemsOf(list), (std::vector<int32_t>{1, 7, 3, 7}));
@@ -59,21 +59,21 @@ TEST_F(SpatialQuery, FoundIdsAreAppendedInTheHostsOrderDuplicatesKept) {
 }
 
 TEST_F(SpatialQuery, NothingFoundOrAFailingHostAppendsNothing) {
-  TIntegerlist list;
+  IntegerList list;
   hostFinds({}, 0);
   EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, 0), 0);
   hostFinds({5}, -1);
   EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, 0), 0);
-  EXPECT_EQ(list.Size(), 0);
+  EXPECT_EQ(list.size(), 0);
 }
 
 TEST_F(SpatialQuery, AnEmptyClassListPassesNoFilterAndDistanceZero) {
   hostFinds({9}, 1);
-  TIntegerlist list;
-  EXPECT_EQ(QueryRelatedObjectsOfList(40, list, TIntegerlist(), 0), 1);
+  IntegerList list;
+  EXPECT_EQ(QueryRelatedObjectsOfList(40, list, IntegerList(), 0), 1);
   EXPECT_FALSE(seen.filtered);
   EXPECT_EQ(seen.distance, 0);
-  TIntegerlist classes;
+  IntegerList classes;
   classes.add(7660200);
   classes.add(7660250);
   QueryRelatedObjectsOfList(40, list, classes, 0);
@@ -149,7 +149,7 @@ TEST_F(IntersectionArea, TheTemporaryObjectIsDeletedWhenReadingItsAreaFails) {
 }
 
 TEST_F(IntersectionArea, TheIdArrayIsBounded) {
-  TIntegerlist many;
+  IntegerList many;
   for (int32_t i = 0; i < kMaxTempObjectIds; ++i) many.add(i);
   EXPECT_EQ(CreateIntersectionObject(5, many, 7680105, "T"), 1);
   EXPECT_EQ(ids.size(), 1001U);

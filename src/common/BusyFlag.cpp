@@ -1,4 +1,4 @@
-#include "boundary/BusyFlag.h"
+#include "common/BusyFlag.h"
 
 namespace aggregate {
 
