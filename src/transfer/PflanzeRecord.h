@@ -1,28 +1,26 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 namespace aggregate {
 
 // One plant species of a layer with its abundance class: a row of Pflanzenliste.
-class TPflanzeData {
+class PflanzeRecord {
  public:
   // Reads the current Pflanzenliste row.
-  void ReadData();
+  void read();
   // Finds or appends the species below the target's current Schichtung row; the abundance
   // class reaches the host only with a row that is new to the target.
-  void WriteData() const;
+  void write() const;
   // The same species recorded elsewhere: the abundance class stays only where both agree.
-  void MergeAnzahl(const TPflanzeData& pExternalPflanze);
+  void mergeAnzahl(const PflanzeRecord& other);
 
-  const std::string& Art() const { return FArt; }
+  const std::string& art() const { return art_; }
 
  private:
-  void AppendData() const;
+  void append() const;
 
-  std::string FArt;
-  std::string FAnzahl;
-  int32_t FPKey = -1;
+  std::string art_;
+  std::string anzahl_;
 };
 
 }  // namespace aggregate

@@ -1,32 +1,30 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "transfer/ChildList.h"
-#include "transfer/clsSchichtung.h"
+#include "transfer/SchichtungRecord.h"
 
 namespace aggregate {
 
 // One vegetation type of a biotope-type record with its layers: a row of Vegetationstyp.
-class TVegetationstypData {
+class VegetationstypRecord {
  public:
   // Reads the current Vegetationstyp row and its layers.
-  void ReadData();
+  void read();
   // Finds or appends the vegetation type below the target's current BtypHtyp row, then writes
   // its layers below it.
-  void WriteData() const;
+  void write() const;
   // Takes over the layers of an equal vegetation type that this one lacks and merges the
   // layers both hold.
-  void Merge(TVegetationstypData& pExternalVegetationstyp);
+  void merge(VegetationstypRecord& other);
 
-  const std::string& Vegetationstyp() const { return FVegetationstyp; }
+  const std::string& vegetationstyp() const { return vegetationstyp_; }
 
  private:
-  void AppendData() const;
+  void append() const;
 
-  std::string FVegetationstyp;
-  TOwnedList<TSchichtungData> FSchichtungen;
-  int32_t FPkey = -1;
+  std::string vegetationstyp_;
+  OwnedList<SchichtungRecord> schichtungen_;
 };
 
 }  // namespace aggregate
