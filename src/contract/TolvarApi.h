@@ -212,7 +212,8 @@ TL_IMPORT int16_t TL_STDCALL tlSetValueByName(const char* table, const char* fie
 /* The same with a mode the host interprets; the plug-in passes 2. */
 TL_IMPORT int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value,
                                                 int16_t mode);
-/* The field of the row whose PKEY is key, in any table of the project, into buffer, count n. */
+/* The field of the table's row whose PKEY is key, whichever object it belongs to, into buffer,
+ * count n. */
 TL_IMPORT int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer,
                                               int32_t n);
 /* Writes the field of the row whose PKEY is key. */
