@@ -10,13 +10,11 @@
 
 namespace {
 
+// The shared fixtures lie next to the repository.
 std::filesystem::path largeFixture() {
-  for (const std::filesystem::path& candidate :
-       {std::filesystem::path(AGGREGATE_SOURCE_DIR) / "../shared/fixtures/project_large.mdb",
-        std::filesystem::path("/work/shared/fixtures/project_large.mdb")}) {
-    if (std::filesystem::exists(candidate)) return candidate;
-  }
-  return {};
+  const std::filesystem::path candidate =
+      std::filesystem::path(AGGREGATE_SOURCE_DIR) / "../shared/fixtures/project_large.mdb";
+  return std::filesystem::exists(candidate) ? candidate : std::filesystem::path();
 }
 
 std::unique_ptr<aggregate::platform::ProjectDatabase> connect(const std::filesystem::path& file) {

@@ -1,11 +1,11 @@
 #include "measures/BiotopeTypesOfMeasure.h"
 
-#include "boundary/IntList.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "common/IntegerList.h"
+#include "hostdata/ObjectClasses.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
-#include "hostdata/TolvarAPI.h"
+#include "hostdata/SpatialQueries.h"
 #include "platform/RegionalSettings.h"
 
 namespace aggregate {
@@ -18,9 +18,9 @@ constexpr double kQueryDistance = -0.1;
 
 void CollectBiotopeTypes(int32_t measureId, ProjectDatabaseConnection& database,
                          MeasureProgressWindow& progress, MeasureBiotopeTypes& list) {
-  TIntegerlist objectIds;
+  IntegerList objectIds;
   QueryRelatedObjects(measureId, objectIds, kClassBT, 0, kQueryDistance);
-  for (int32_t i = 0; i < objectIds.Size(); ++i) {
+  for (int32_t i = 0; i < objectIds.size(); ++i) {
     CollectBiotopeTypesOfObject(measureId, objectIds[i], database, list);
     progress.processMessages();
   }

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "boundary/LibraryError.h"
-#include "boundary/TolvarApi.h"
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/TableCursor.h"
 #include "platform/TextEncoding.h"
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/IntList.h"
-#include "boundary/LibraryError.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
+#include "common/IntegerList.h"
+#include "common/LibraryError.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
 #include "measures/BiotopeTypesOfMeasure.h"
 #include "measures/EmptyMeasureTables.h"
@@ -22,8 +22,8 @@ namespace {
 
 // What FindSelectedMAS gathers and the loop counts; lives for one run.
 struct MeasureRunState {
-  TIntegerlist measureIds;   // selected measures, in the host's order
-  TIntegerlist selectedIds;  // every selected object, to restore the selection
+  IntegerList measureIds;   // selected measures, in the host's order
+  IntegerList selectedIds;  // every selected object, to restore the selection
   int32_t counter = 0;
   std::string totalText;
 };
@@ -78,7 +78,7 @@ void RunMASAggregation() {
   ProjectDatabaseConnection database;
 
   tlIterateObjects(0, "aggregate.dll", "FindSelectedMAS");
-  if (state.measureIds.Size() == 0) {
+  if (state.measureIds.size() == 0) {
     platform::ui().showMessage(platform::MessageKind::Warning,
                                Ansi("Kein Objekt der Klasse MAS (Massnahmen) selektiert!"));
     return;
@@ -88,8 +88,8 @@ void RunMASAggregation() {
   // Without a database every measure would be emptied and then fail; the user has been told.
   if (!database.open()) return;
   tlDeselectAll();
-  state.totalText = std::to_string(state.measureIds.Size());
-  for (int32_t i = 0; i < state.measureIds.Size(); ++i) {
+  state.totalText = std::to_string(state.measureIds.size());
+  for (int32_t i = 0; i < state.measureIds.size(); ++i) {
     const int32_t measureId = state.measureIds[i];
     ++state.counter;
     tlSetActiveObject(measureId);
@@ -99,7 +99,7 @@ void RunMASAggregation() {
     progress.processMessages();
     if (progress.cancelPressed()) break;
   }
-  for (int32_t i = 0; i < state.selectedIds.Size(); ++i) tlAddToSelection(state.selectedIds[i]);
+  for (int32_t i = 0; i < state.selectedIds.size(); ++i) tlAddToSelection(state.selectedIds[i]);
 }
 
 }  // namespace

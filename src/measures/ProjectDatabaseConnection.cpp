@@ -1,6 +1,6 @@
 #include "measures/ProjectDatabaseConnection.h"
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "hostdata/AttributeAccess.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "boundary/IntList.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "common/IntegerList.h"
+#include "hostdata/ObjectClasses.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
-#include "hostdata/TolvarAPI.h"
+#include "hostdata/SpatialQueries.h"
 
 namespace aggregate {
 
@@ -20,12 +20,12 @@ constexpr int16_t kSpeciesWriteMode = 2;
 
 void CollectSpecies(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
                     MeasureSpeciesList& list) {
-  TIntegerlist objectIds;
-  TIntegerlist classes;
+  IntegerList objectIds;
+  IntegerList classes;
   classes.add(kClassFT);
   classes.add(kClassFP);
   QueryRelatedObjectsOfList(measureId, objectIds, classes, 0);
-  for (int32_t i = 0; i < objectIds.Size(); ++i) {
+  for (int32_t i = 0; i < objectIds.size(); ++i) {
     ReadSpeciesOfObject(objectIds[i], database, list);
     progress.processMessages();
   }

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 
 namespace aggregate::platform {

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 
 using namespace aggregate;

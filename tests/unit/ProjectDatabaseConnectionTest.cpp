@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/TextEncoding.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 

@@ -1,6 +1,6 @@
 #include "platform/ProjectDatabase.h"
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 

@@ -2,7 +2,7 @@
 // index on TOLVARID.
 #include <sqlite3.h>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 
