@@ -1,11 +1,11 @@
 #include "measures/BiotopeTypesOfMeasure.h"
 
 #include "common/IntegerList.h"
-#include "hostdata/ObjectClasses.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
-#include "hostdata/TextConventions.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/SpatialQueries.h"
+#include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 
 namespace aggregate {

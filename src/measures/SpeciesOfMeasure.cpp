@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "common/IntegerList.h"
-#include "hostdata/ObjectClasses.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
-#include "hostdata/TableCursor.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/SpatialQueries.h"
+#include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
