@@ -76,6 +76,20 @@ std::string joinedCodes(const std::vector<host::Row>& rows) {
   return codes;
 }
 
+FindSite siteOf(const host::Host& host, const host::GeosContext& geos, const host::GeoObject& object) {
+  FindSite site;
+  site.kennung = object.kennung;
+  site.plants = object.classCode == host::kClassFP;
+  site.at = pointOnSurface(geos, object.geometry);
+  for (const host::Row& row : host.rows(object.kennung, site.plants ? "Pflanzenliste" : "Tierliste"))
+    site.species.push_back(row.value(site.plants ? "Pflanzenart" : "Tierart"));
+  return site;
+}
+
+bool isFindSite(const host::GeoObject& object) {
+  return object.classCode == host::kClassFT || object.classCode == host::kClassFP;
+}
+
 void addSpeciesRows(const host::Host& host, RenderScene& scene) {
   for (const host::Row& row : host.rows(scene.kennung, "PlanungRelArten")) {
     const std::string animal = row.value("PlanRel_T_Art");
@@ -98,6 +112,9 @@ RenderScene collectRenderScene(host::Host& host, const std::string& kennung) {
   scene.className = host::className(object.classCode);
   scene.hectares = geos.areaHectares(object.geometry);
   scene.outline = shapeOf(geos, object.geometry);
+  scene.anchor = pointOnSurface(geos, object.geometry);
+  // A find site drawn on its own shows as a site; its point has no outline.
+  if (isFindSite(object)) scene.sites.push_back(siteOf(host, geos, object));
 
   const auto& objects = session.project().objects;
   const auto found = host::queryNeighbours(objects, geos, object.id, kQueryDistance, 0, std::nullopt);
@@ -116,14 +133,8 @@ RenderScene collectRenderScene(host::Host& host, const std::string& kennung) {
       piece.hectares = onObject ? geos.areaHectares(onObject) : geos.areaHectares(other.geometry);
       piece.share = scene.hectares > 0 ? piece.hectares / scene.hectares * 100 : 0;
       scene.biotopes.push_back(std::move(piece));
-    } else if (other.classCode == host::kClassFT || other.classCode == host::kClassFP) {
-      FindSite site;
-      site.kennung = other.kennung;
-      site.plants = other.classCode == host::kClassFP;
-      site.at = pointOnSurface(geos, other.geometry);
-      for (const host::Row& row : host.rows(other.kennung, site.plants ? "Pflanzenliste" : "Tierliste"))
-        site.species.push_back(row.value(site.plants ? "Pflanzenart" : "Tierart"));
-      scene.sites.push_back(std::move(site));
+    } else if (isFindSite(other)) {
+      scene.sites.push_back(siteOf(host, geos, other));
     } else {
       scene.others.push_back({other.kennung, shapeOf(geos, other.geometry)});
     }
@@ -151,6 +162,7 @@ std::pair<MapPoint, MapPoint> extentOf(const RenderScene& scene) {
     for (const MapPath& path : piece.onObject)
       for (const MapPoint& p : path.points) include(p);
   for (const FindSite& site : scene.sites) include(site.at);
+  include(scene.anchor);
   return {low, high};
 }
 

@@ -56,6 +56,7 @@ struct RenderScene {
   std::string className;
   double hectares = 0;
   MapShape outline;
+  MapPoint anchor;  // a point of the object, so that even a lone point has a place on the map
   std::vector<BiotopPiece> biotopes;
   std::vector<FindSite> sites;
   std::vector<OtherObject> others;

@@ -93,6 +93,15 @@ TEST_F(Render, SceneHoldsWhatLiesOnTheObjectClippedToIt) {
   EXPECT_THAT(scene.sites[0].species, ::testing::ElementsAre("Bufo bufo"));
   EXPECT_TRUE(scene.others.empty());
   EXPECT_THROW(tolvar::collectRenderScene(host, "NOPE"), host::HostError);
+
+  // A find site on its own has no outline: it is drawn as a site, and the map centres on it.
+  const tolvar::RenderScene site = tolvar::collectRenderScene(host, "FT-1");
+  ASSERT_EQ(site.sites.size(), 1u);
+  EXPECT_THAT(site.sites[0].species, ::testing::ElementsAre("Bufo bufo"));
+  const tolvar::MapPoint centre = tolvar::RenderLayout(site).toPixel({250, 300});
+  const tolvar::PixelBox frame = tolvar::RenderLayout(site).mapFrame();
+  EXPECT_DOUBLE_EQ(centre.x, frame.left + frame.width / 2);
+  EXPECT_DOUBLE_EQ(centre.y, frame.top + frame.height / 2);
 }
 
 TEST_F(Render, PngColoursThePiecesByCodeAndLeavesTheRestBlank) {
