@@ -19,8 +19,9 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 root="$stage/$name"
 mkdir -p "$root/x64" "$root/images"
-cp build/windows-i686/aggregate.dll "$root/aggregate.dll"
-cp build/windows-x86_64/aggregate.dll "$root/x64/aggregate.dll"
+# Without the debug information the build keeps for the tests.
+i686-w64-mingw32-strip --strip-debug -o "$root/aggregate.dll" build/windows-i686/aggregate.dll
+x86_64-w64-mingw32-strip --strip-debug -o "$root/x64/aggregate.dll" build/windows-x86_64/aggregate.dll
 cp docs/Benutzerhandbuch.md "$root/Benutzerhandbuch.md"
 cp docs/images/*.png "$root/images/"
 # Windows line ends, so that Notepad shows the lines.
