@@ -49,17 +49,17 @@ TEST(TerminalProgressLine, LineIsCutToTheTerminalWidthInCharactersNotBytes) {
 TEST(TerminalProgressLine, SummarySaysHowTheWindowEnded) {
   TerminalProgressLine done("A", true, kStart);
   done.setLabel("M-3 (3 von 3)");
-  EXPECT_EQ(done.summary(kStart + 62s), "A: fertig, 3 von 3 in 1:02");
+  EXPECT_EQ(done.summary(kStart + 62s), "A: 3 von 3 in 1:02");
 
   TerminalProgressLine stopped("A", true, kStart);
   stopped.setLabel("M-2 (2 von 3)");
-  EXPECT_EQ(stopped.summary(kStart + 1s), "A: beendet bei M-2 (2 von 3) nach 0:01");
+  EXPECT_EQ(stopped.summary(kStart + 1s), "A: 2 von 3 in 0:01");
   stopped.markCancelled();
   EXPECT_EQ(stopped.summary(kStart + 1s), "A: abgebrochen nach M-2 (2 von 3), 0:01");
 
   TerminalProgressLine uncounted("B", false, kStart);
   uncounted.setLabel("Schreibe Daten");
-  EXPECT_EQ(uncounted.summary(kStart), "B: fertig in 0:00");
+  EXPECT_EQ(uncounted.summary(kStart), "B: beendet nach 0:00");
 }
 
 }  // namespace

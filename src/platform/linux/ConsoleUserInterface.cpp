@@ -135,6 +135,7 @@ class TerminalProgressWindow final : public ProgressWindow {
       : line_(ansiToUtf8(layout.caption), layout.cancelButton.has_value(),
               TerminalProgressLine::Clock::now()),
         caption_(ansiToUtf8(layout.caption)),
+        label_(ansiToUtf8(layout.labelText)),
         cancellable_(layout.cancelButton.has_value()) {}
   ~TerminalProgressWindow() override { close(); }
 

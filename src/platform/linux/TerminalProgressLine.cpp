@@ -82,13 +82,12 @@ std::string TerminalProgressLine::summary(Clock::time_point now) const {
   const std::string after = clockText(now - start_);
   if (cancelled_)
     return caption_ + ": abgebrochen" + (label_.empty() ? "" : " nach " + label_) + ", " + after;
-  const auto count = labelCountOf(label_);
-  if (count && count->current == count->total) {
-    return caption_ + ": fertig, " + std::to_string(count->total) + " von " + std::to_string(count->total) +
+  // What the window got to; a failure on the way has been told in a message box of its own.
+  if (const auto count = labelCountOf(label_)) {
+    return caption_ + ": " + std::to_string(count->current) + " von " + std::to_string(count->total) +
            " in " + after;
   }
-  if (count) return caption_ + ": beendet bei " + label_ + " nach " + after;
-  return caption_ + ": fertig in " + after;
+  return caption_ + ": beendet nach " + after;
 }
 
 }  // namespace aggregate::platform
