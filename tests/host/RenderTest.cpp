@@ -1,6 +1,7 @@
 // The render command on a known layout: a measure half covered by a WBA object, half by a GMF
 // object that reaches beyond it, and a toad's find site.
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,16 @@
 #include "TempDir.h"
 
 namespace {
+
+// cairo and fontconfig keep their font caches until the process ends; a leak checker wants them gone.
+class FontCachesReleased : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    cairo_debug_reset_static_data();
+    FcFini();
+  }
+};
+const auto* const kFontCaches = ::testing::AddGlobalTestEnvironment(new FontCachesReleased);
 
 struct Pixel {
   int red = 0;
