@@ -43,18 +43,16 @@ void connectChanges() {
       kDirectory);
 }
 
+// A thread routine is stdcall on 32-bit x86; a plain lambda would not be.
+DWORD WINAPI runBody(void* body) {
+  (*static_cast<const std::function<void()>*>(body))();
+  return 0;
+}
+
 // Each case runs on a thread of its own, so that its COM state starts as the case says.
 void onNewThread(const std::function<void()>& body) {
-  struct Call {
-    const std::function<void()>* body;
-  } call{&body};
-  const HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](void* context) -> DWORD {
-        (*static_cast<Call*>(context)->body)();
-        return 0;
-      },
-      &call, 0, nullptr);
+  const HANDLE thread =
+      CreateThread(nullptr, 0, runBody, const_cast<std::function<void()>*>(&body), 0, nullptr);
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
 }
