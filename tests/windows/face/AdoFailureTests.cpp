@@ -1,4 +1,5 @@
-// Wine has ADO but no Jet provider: connecting fails there, and that failure must be clean.
+// Connecting to a database that does not exist fails (the test prefix's ADO refuses it as Jet
+// would), and that failure must be clean.
 #include <windows.h>
 // after windows.h, which it needs
 #include <objbase.h>
@@ -65,7 +66,7 @@ void checkFailure(Checks& checks, const std::string& message) {
 }  // namespace
 
 void adoFailureTests(Context& context) {
-  context.run.group("ADO without a Jet provider");
+  context.run.group("ADO: a data source that does not exist");
 
   const std::pair<const char*, void (*)()> connections[] = {{"the project database", connectProject},
                                                             {"the change list", connectChanges}};
