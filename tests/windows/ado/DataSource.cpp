@@ -23,16 +23,19 @@ std::string trimmed(const std::string& text) {
 
 DWORD attributesOf(const std::string& path) { return GetFileAttributesW(wintest::fromAnsi(path).c_str()); }
 
-// The host's attribute tables, with the columns the tests do not necessarily fill.
+// The host's attribute tables and their columns, besides PKey and TOLVARID.
 const std::map<std::string, std::vector<std::string>, testhost::CaseInsensitiveLess>& attributeTables() {
   static const std::map<std::string, std::vector<std::string>, testhost::CaseInsensitiveLess> tables = {
-      {"BtypHtyp", {"Biotoptyp", "FLAECHE", "Flaechenanteil"}},
+      {"BtypHtyp",
+       {"Biotoptyp", "Oekotyp", "P62_Typ", "Bemerkung", "FLAECHE", "Flaechenanteil", "ist_FFHLRT",
+        "ist_P62_typ", "Ges_Fl", "Ges_Proz"}},
       {"Zusatzcodes", {"Zusatzcode"}},
       {"Vegetationstyp", {"Vegetationstyp"}},
       {"Schichtung", {"Schicht"}},
-      {"Pflanzenliste", {"Pflanzenart"}},
+      {"Pflanzenliste", {"Pflanzenart", "Anzahl_klass"}},
       {"Tierliste", {"Tierart"}},
-      {"PlanungRelArten", {"Art"}}};
+      {"PlanungRelArten", {"PlanRel_T_Art", "PlanRel_P_Art"}},
+      {"LINFOS2", {"OffFlaech"}}};
   return tables;
 }
 
@@ -44,11 +47,8 @@ class ProjectDatabase final : public DataSource {
     const auto known = attributeTables().find(name);
     if (known == attributeTables().end()) throw errors::unknownTable(name);
     Table table{known->first, {{"PKey", true}, {"TOLVARID", true}}, {}, {}};
+    for (const std::string& text : known->second) table.columns.push_back({text, false});
     const auto rows = testhost::testProject().databaseRows(known->first);
-    std::set<std::string, testhost::CaseInsensitiveLess> texts(known->second.begin(), known->second.end());
-    for (const auto& [objectId, row] : rows)
-      for (const auto& [field, value] : row.values) texts.insert(field);
-    for (const std::string& text : texts) table.columns.push_back({text, false});
     for (const auto& [objectId, row] : rows) {
       std::vector<Cell> cells = {row.key, objectId};
       for (std::size_t i = 2; i < table.columns.size(); ++i) {
