@@ -17,5 +17,6 @@ void inputDialogTests(Context& context);
 void progressWindowTests(Context& context);
 void systemServiceTests(Context& context);
 void adoFailureTests(Context& context);
+void adoStandInTests(Context& context);
 
 }  // namespace facetests

@@ -1,5 +1,6 @@
 // The Windows face on its own under Wine: dialogs, progress windows, regional settings, files,
-// the host window and the ADO failure path, linked in directly rather than through the DLL.
+// the host window and ADO (the test prefix's stand-in), linked in directly rather than through
+// the DLL.
 #include "FaceTests.h"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
   facetests::progressWindowTests(context);
   facetests::systemServiceTests(context);
   facetests::adoFailureTests(context);
+  facetests::adoStandInTests(context);
   return run.finish();
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "TestProject.h"
 
@@ -88,9 +89,18 @@ int16_t TL_STDCALL tlAddToSelection(int32_t id) {
 int16_t TL_STDCALL tlBeginUpdate(void) { return logged("tlBeginUpdate", int16_t{1}); }
 int16_t TL_STDCALL tlEndUpdate(void) { return logged("tlEndUpdate", int16_t{1}); }
 
-// No geometry here: nothing lies on anything.
-int32_t TL_STDCALL tlQueryGeoObjects(int32_t id, double, int32_t mode, const TClassFilter*, TIdBuffer*) {
-  return logged("tlQueryGeoObjects " + std::to_string(id) + " " + std::to_string(mode), int32_t{0});
+// What lies on an object is what the test said lies on it.
+int32_t TL_STDCALL tlQueryGeoObjects(int32_t id, double, int32_t mode, const TClassFilter* filter,
+                                     TIdBuffer* ids) {
+  std::vector<int32_t> classes;
+  if (filter != nullptr && filter->Classes != nullptr)
+    classes.assign(filter->Classes, filter->Classes + std::max(filter->Count, int32_t{0}));
+  const std::vector<int32_t> found = testProject().objectsOn(id, classes);
+  if (ids != nullptr && ids->Ids != nullptr)
+    std::copy_n(found.begin(), std::min<std::size_t>(found.size(), std::max(ids->Capacity, int32_t{0})),
+                ids->Ids);
+  return logged("tlQueryGeoObjects " + std::to_string(id) + " " + std::to_string(mode),
+                static_cast<int32_t>(found.size()));
 }
 intptr_t TL_STDCALL tlGetTolvarWindowHandle(void) {
   return logged("tlGetTolvarWindowHandle", testProject().window());

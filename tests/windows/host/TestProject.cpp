@@ -71,11 +71,44 @@ void TestProject::select(const std::vector<int32_t>& ids) { selection_ = ids; }
 
 void TestProject::activate(int32_t id) { setActive(id); }
 
+void TestProject::overlap(int32_t first, int32_t second, double sharedArea) {
+  overlaps_[std::minmax(first, second)] = sharedArea;
+}
+
+std::vector<int32_t> TestProject::objectsOn(int32_t id, const std::vector<int32_t>& classes) const {
+  std::vector<int32_t> found;
+  for (const Object& candidate : objects_) {
+    if (candidate.id == id || overlaps_.count(std::minmax(id, candidate.id)) == 0) continue;
+    if (classes.empty() || std::find(classes.begin(), classes.end(), candidate.classCode) != classes.end())
+      found.push_back(candidate.id);
+  }
+  return found;
+}
+
+int32_t TestProject::createIntersection(const std::string& kennung, int32_t classCode,
+                                        const std::vector<int32_t>& ids) {
+  if (ids.size() != 2 || idOf(kennung) != 0) return 0;
+  const auto shared = overlaps_.find(std::minmax(ids[0], ids[1]));
+  return addObject(kennung, classCode, shared != overlaps_.end() ? shared->second : 0);
+}
+
 std::vector<Row> TestProject::rows(int32_t objectId, const std::string& table) const {
   const auto object = tables_.find(objectId);
   if (object == tables_.end()) return {};
   const auto rows = object->second.find(table);
   return rows != object->second.end() ? rows->second : std::vector<Row>();
+}
+
+std::vector<std::pair<int32_t, Row>> TestProject::databaseRows(const std::string& table) const {
+  std::vector<std::pair<int32_t, Row>> found;
+  for (const auto& [objectId, tables] : tables_) {
+    const auto rows = tables.find(table);
+    if (rows == tables.end()) continue;
+    for (const Row& row : rows->second) found.emplace_back(objectId, row);
+  }
+  std::sort(found.begin(), found.end(),
+            [](const auto& left, const auto& right) { return left.second.key < right.second.key; });
+  return found;
 }
 
 bool TestProject::called(const std::string& logLine) const {

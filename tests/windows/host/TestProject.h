@@ -40,6 +40,8 @@ class TEST_HOST_API TestProject {
   int32_t addRow(int32_t objectId, const std::string& table, const Values& values, int32_t parentKey = 0,
                  int32_t key = 0);
   void select(const std::vector<int32_t>& ids);
+  // No geometry here: two objects lie on each other when the test says so, sharing this area.
+  void overlap(int32_t first, int32_t second, double sharedArea);
   void activate(int32_t id);
 
   std::vector<Row> rows(int32_t objectId, const std::string& table) const;
@@ -48,6 +50,14 @@ class TEST_HOST_API TestProject {
   bool called(const std::string& logLine) const;
   // Runs after every host call, with its log line, on the plug-in's thread.
   void setCallObserver(std::function<void(const std::string&)> observer) { observer_ = std::move(observer); }
+
+  // ---- the project database as the ADO stand-in sees it ----
+  // Every row of the table in all objects, with the object's id, in the order they were added.
+  std::vector<std::pair<int32_t, Row>> databaseRows(const std::string& table) const;
+  // What the stand-in was asked, one line per connection string, statement, parameter and call.
+  void recordAdo(const std::string& line) { adoRecord_.push_back(line); }
+  std::vector<std::string> adoRecord() const { return adoRecord_; }
+  void clearAdoRecord() { adoRecord_.clear(); }
 
   // ---- the host API, for HostApi.cpp ----
   void log(const std::string& line);
@@ -59,6 +69,10 @@ class TEST_HOST_API TestProject {
   double areaOf(int32_t id) const;
   int32_t idOf(const std::string& kennung) const;
   bool deleteObject(int32_t id);
+  // The objects lying on id whose class the filter names (all when it names none), at most capacity.
+  std::vector<int32_t> objectsOn(int32_t id, const std::vector<int32_t>& classes) const;
+  // A temporary object: the intersection of two objects, with their shared area; 0 when refused.
+  int32_t createIntersection(const std::string& kennung, int32_t classCode, const std::vector<int32_t>& ids);
   bool iterateSelection(const char* module, const char* exportName);
   void addToSelection(int32_t id) { selection_.push_back(id); }
   void deselectAll() { selection_.clear(); }
@@ -111,7 +125,9 @@ class TEST_HOST_API TestProject {
   std::map<int32_t, std::map<std::string, std::vector<Row>, CaseInsensitiveLess>> tables_;
   std::map<std::string, Cursor, CaseInsensitiveLess> cursors_;  // of the active object
   std::vector<int32_t> selection_;
+  std::map<std::pair<int32_t, int32_t>, double> overlaps_;  // (lower id, higher id)
   std::vector<std::string> calls_;
+  std::vector<std::string> adoRecord_;
   std::function<void(const std::string&)> observer_;
   int32_t active_ = 0;
   int32_t nextId_ = 1;

@@ -1,7 +1,9 @@
 #include "HostFixture.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "support/DbaseFile.h"
 #include "support/Text.h"
 
 namespace plugintests {
@@ -10,8 +12,14 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"TolvarTestHost";
 
+// The host creates the temporary intersection objects that the plug-in asks for.
 LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == TL_MSG_TEMP_OBJECT) return 0;
+  if (message == TL_MSG_TEMP_OBJECT) {
+    const auto* request = reinterpret_cast<const TTempObjectRequest*>(lParam);
+    if (request == nullptr || request->Kennung == nullptr || request->Ids == nullptr) return 0;
+    const std::vector<int32_t> ids(request->Ids, request->Ids + std::max(request->IdCount, int32_t{0}));
+    return testhost::testProject().createIntersection(request->Kennung, request->ClassCode, ids);
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -52,7 +60,27 @@ testhost::TestProject& Context::freshProject() const {
   project.reset(projectDirectory, projectDirectory + "Projekt.mdb",
                 reinterpret_cast<intptr_t>(window.handle()));
   DeleteFileW((wintest::fromAnsi(projectDirectory) + L"TA_LIST.DBF").c_str());
+  DeleteFileW((wintest::fromAnsi(projectDirectory) + L"Projekt.mdb").c_str());
   return project;
+}
+
+void Context::createProjectDatabase() const {
+  const HANDLE file = CreateFileW((wintest::fromAnsi(projectDirectory) + L"Projekt.mdb").c_str(),
+                                  GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  CloseHandle(file);
+}
+
+void Context::createChangeList(const std::vector<std::vector<std::string>>& rows) const {
+  wintest::DbaseFile::create(wintest::fromAnsi(projectDirectory) + L"TA_LIST.DBF",
+                             {{"KENNUNG", 20}, {"CHANGED", 10}}, rows);
+}
+
+std::vector<std::vector<std::string>> Context::changeList() const {
+  const auto file = wintest::DbaseFile::read(wintest::fromAnsi(projectDirectory) + L"TA_LIST.DBF");
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t record = 0; record < file.recordCount(); ++record)
+    rows.push_back({file.value(record, 0), file.value(record, 1)});
+  return rows;
 }
 
 wintest::ExpectedDialog Context::dialog(std::wstring caption, std::vector<std::wstring> texts,

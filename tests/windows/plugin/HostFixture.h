@@ -59,8 +59,14 @@ struct Context {
   std::string projectDirectory;  // Windows-1252, ends with a backslash
   bool loadedQuietly = false;    // no host call while the DLL was loaded
 
-  // An empty project in the project folder, without a change list; the observer is removed.
+  // An empty project in the project folder, without a change list and without the project
+  // database file; the observer is removed.
   testhost::TestProject& freshProject() const;
+  // The project database file: the stand-in for ADO opens it, and answers from the project.
+  void createProjectDatabase() const;
+  // TA_LIST.DBF of the project folder with these (KENNUNG, CHANGED) rows, and its rows now.
+  void createChangeList(const std::vector<std::vector<std::string>>& rows) const;
+  std::vector<std::vector<std::string>> changeList() const;
   // A dialog as the plug-in shows it: the host window is blocked while it shows.
   wintest::ExpectedDialog dialog(std::wstring caption, std::vector<std::wstring> texts,
                                  std::vector<std::wstring> buttons = {L"OK"}, LPCWSTR icon = nullptr) const;
@@ -71,6 +77,8 @@ void exportTableTests(Context& context);
 void deleteObjectTests(Context& context);
 void transferTests(Context& context);
 void measureTests(Context& context);
+void measureRunTests(Context& context);
+void changeListTests(Context& context);
 void attributeHandlerTests(Context& context);
 void areaBalanceTests(Context& context);
 

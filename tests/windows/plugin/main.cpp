@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
   plugintests::deleteObjectTests(context);
   plugintests::attributeHandlerTests(context);
   plugintests::transferTests(context);
+  plugintests::changeListTests(context);
   plugintests::measureTests(context);
   plugintests::areaBalanceTests(context);
 

@@ -12,6 +12,10 @@ std::wstring widen(const std::string& ascii) { return std::wstring(ascii.begin()
 
 bool Screenshots::take(const std::string& name) const {
   if (!enabled()) return true;
+  // Wine copies what a window painted onto the X screen when the program waits, at most every
+  // 50 ms. Two short waits that no message ends bring the screen up to date without
+  // dispatching anything: a picture taken inside a running command shows its latest state.
+  for (int wait = 0; wait < 2; ++wait) MsgWaitForMultipleObjects(0, nullptr, FALSE, 60, 0);
   const std::string target = directory_ + "/" + name + ".xwd";
   const std::wstring written = windowsPathOf(target);
   DeleteFileW(written.c_str());
