@@ -6,7 +6,7 @@
 
 #include "FaceTests.h"
 #include "TestProject.h"
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/ComApartment.h"
 #include "platform/windows/DispatchObject.h"
 #include "support/DbaseFile.h"
