@@ -103,7 +103,25 @@ void Session::recordFailure(const std::string& message) {
   if (!failure_) failure_ = message;
 }
 
+void Session::enter() {
+  ++depth_;
+  if (callStarting_ && timedCallDepth_ == 0) {
+    timedCallDepth_ = depth_;
+    callStart_ = std::chrono::steady_clock::now();
+  }
+  callStarting_ = false;
+}
+
 std::optional<std::string> Session::leave(bool ok) {
+  // The call's commit is part of its time.
+  struct CallTimer {
+    Session& s;
+    ~CallTimer() {
+      if (s.timedCallDepth_ <= s.depth_) return;
+      s.timedCallDepth_ = 0;
+      s.hostCallTime += std::chrono::steady_clock::now() - s.callStart_;
+    }
+  } timer{*this};
   if (--depth_ > 0 || !project_) {
     if (depth_ == 0) failure_.reset();
     return std::nullopt;

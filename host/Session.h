@@ -2,6 +2,7 @@
 // call counts and the operation scopes that make every command atomic on disk.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -59,15 +60,19 @@ class Session {
 
   // Operation scopes nest; the outermost one commits, or rolls back when a failure was recorded or
   // it ends with ok = false. Returns the failure that forced a rollback.
-  void enter() { ++depth_; }
+  void enter();
   std::optional<std::string> leave(bool ok);
   void recordFailure(const std::string& message);
 
+  // Counts a tl* call; the operation scope entered next is that call's, and its time (outside any
+  // other call) adds to hostCallTime.
   void count(const char* function) {
     ++callCounts_[function];
+    callStarting_ = true;
     if (callObserver) callObserver(function);
   }
   std::map<std::string, std::int64_t>& counts() { return callCounts_; }
+  std::chrono::steady_clock::duration hostCallTime{};
 
   std::vector<std::int32_t> selection;
   int updateDepth = 0;
@@ -83,6 +88,9 @@ class Session {
   std::unique_ptr<Plugin> plugin_;
   std::map<std::string, std::int64_t> callCounts_;
   int depth_ = 0;
+  bool callStarting_ = false;
+  int timedCallDepth_ = 0;  // depth of the tl* call being timed; 0 when none
+  std::chrono::steady_clock::time_point callStart_;
   std::optional<std::string> failure_;
   bool objectsChanged_ = false;
 
