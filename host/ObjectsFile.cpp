@@ -35,6 +35,7 @@ ObjectStore loadObjects(const std::filesystem::path& file, const GeosContext& ge
   try {
     const json collection = json::parse(in);
     for (const json& feature : collection.at("features")) objects.add(objectFromFeature(feature, geos));
+    objects.buildIndex(geos);
   } catch (const json::exception& e) {
     throw HostError(file.filename().string() + " is malformed: " + e.what());
   } catch (const HostError& e) {
