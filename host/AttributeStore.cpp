@@ -2,29 +2,40 @@
 
 #include <algorithm>
 
+#include "TextCase.h"
+
 namespace host {
 
 AttributeStore::AttributeStore(ProjectDatabase& database)
-    : database_(database), tables_(database.loadTables()) {}
+    : database_(database), tables_(database.loadTables()) {
+  indexChildren();
+}
 
-void AttributeStore::reload() { tables_ = database_.loadTables(); }
+void AttributeStore::reload() {
+  tables_ = database_.loadTables();
+  indexChildren();
+}
+
+void AttributeStore::indexChildren() {
+  childrenByFoldedName_.clear();
+  for (const auto& [name, table] : tables_) {
+    if (table.parent()) childrenByFoldedName_[asciiLower(*table.parent())].push_back(&table);
+  }
+}
 
 const AttributeTable* AttributeStore::table(std::string_view name) const {
-  auto it = tables_.find(name);
+  auto it = tables_.find(asciiLower(name));
   return it == tables_.end() ? nullptr : &it->second;
 }
 
 AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) {
-  return tables_.find(table.name())->second;
+  return tables_.find(table.foldedName())->second;
 }
 
-std::vector<const AttributeTable*> AttributeStore::childrenOf(const AttributeTable& table) const {
-  std::vector<const AttributeTable*> children;
-  for (const auto& [name, candidate] : tables_) {
-    if (candidate.parent() && equalsIgnoringCase(*candidate.parent(), table.name()))
-      children.push_back(&candidate);
-  }
-  return children;
+const std::vector<const AttributeTable*>& AttributeStore::childrenOf(const AttributeTable& table) const {
+  static const std::vector<const AttributeTable*> none;
+  auto it = childrenByFoldedName_.find(table.foldedName());
+  return it == childrenByFoldedName_.end() ? none : it->second;
 }
 
 std::int64_t AttributeStore::insert(const AttributeTable& table, std::int32_t objectId,
@@ -50,7 +61,8 @@ void AttributeStore::eraseWithDetails(const AttributeTable& table, std::int64_t 
   if (row == nullptr) return;
   const std::int32_t objectId = row->objectId;
   for (const AttributeTable* child : childrenOf(table)) {
-    for (std::int64_t childKey : child->keysBelow(objectId, key)) eraseWithDetails(*child, childKey);
+    const KeyList childKeys = child->keysBelow(objectId, key);  // erasing changes the list
+    for (std::int64_t childKey : childKeys) eraseWithDetails(*child, childKey);
   }
   database_.deleteRow(table, key);
   mutableTable(table).erase(key);
@@ -58,7 +70,8 @@ void AttributeStore::eraseWithDetails(const AttributeTable& table, std::int64_t 
 
 void AttributeStore::eraseObject(std::int32_t objectId) {
   for (auto& [name, table] : tables_) {
-    for (std::int64_t key : table.keysOf(objectId)) {
+    const KeyList keys = table.keysOf(objectId);  // erasing changes the list
+    for (std::int64_t key : keys) {
       database_.deleteRow(table, key);
       table.erase(key);
     }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "ProjectDatabase.h"
@@ -17,7 +19,7 @@ class AttributeStore {
 
   const AttributeTable* table(std::string_view name) const;
   const TableMap& tables() const { return tables_; }
-  std::vector<const AttributeTable*> childrenOf(const AttributeTable& table) const;
+  const std::vector<const AttributeTable*>& childrenOf(const AttributeTable& table) const;
 
   // Stores a new row with a key larger than any key of the project's tables and returns the key.
   std::int64_t insert(const AttributeTable& table, std::int32_t objectId,
@@ -31,6 +33,8 @@ class AttributeStore {
  private:
   ProjectDatabase& database_;
   TableMap tables_;
+  std::map<std::string, std::vector<const AttributeTable*>> childrenByFoldedName_;
+  void indexChildren();
   AttributeTable& mutableTable(const AttributeTable& table);
 };
 

@@ -16,7 +16,8 @@ namespace host {
 
 inline constexpr const char* kDatabaseFileName = "projekt.sqlite";
 
-using TableMap = std::map<std::string, AttributeTable, CaseInsensitiveLess>;
+// By folded name (AttributeTable::foldedName), so lookups compare no letter case.
+using TableMap = std::map<std::string, AttributeTable>;
 
 class ProjectDatabase {
  public:
@@ -38,7 +39,10 @@ class ProjectDatabase {
  private:
   SqliteDatabase db_;
   bool inTransaction_ = false;
+  // Prepared once per SQL text: a row write is then a bind and a step.
+  std::map<std::string, SqliteStatement> statements_;
   void beginIfNeeded();
+  SqliteStatement& statement(const std::string& sql);
 };
 
 // "name" with inner quotes doubled.
