@@ -16,6 +16,13 @@ void AttributeStore::reload() {
   indexChildren();
 }
 
+void AttributeStore::refresh() {
+  TableMap fresh = database_.loadTables();
+  for (auto& [name, table] : tables_) fresh.try_emplace(name, std::move(table));
+  tables_ = std::move(fresh);
+  indexChildren();
+}
+
 void AttributeStore::indexChildren() {
   childrenByFoldedName_.clear();
   for (const auto& [name, table] : tables_) {

@@ -16,6 +16,9 @@ class AttributeStore {
 
   // Re-reads everything from the database (after a rollback).
   void reload();
+  // Re-reads everything another program may have changed. A table it removed stays as last read,
+  // so that writing to it fails loudly instead of being ignored.
+  void refresh();
 
   const AttributeTable* table(std::string_view name) const;
   const TableMap& tables() const { return tables_; }

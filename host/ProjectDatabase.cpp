@@ -64,6 +64,20 @@ ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
     : db_(file, SqliteDatabase::Mode::OpenExisting) {
   db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
   sqlite3_busy_timeout(db_.handle(), 2000);
+  dataVersion_ = readDataVersion();
+}
+
+std::int64_t ProjectDatabase::readDataVersion() {
+  auto version = db_.prepare("PRAGMA data_version");
+  if (!version.step()) db_.fail("data version unknown");
+  return version.integer(0);
+}
+
+bool ProjectDatabase::changedElsewhere() {
+  const std::int64_t version = readDataVersion();
+  const bool changed = version != dataVersion_;
+  dataVersion_ = version;
+  return changed;
 }
 
 void ProjectDatabase::create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables) {
@@ -100,6 +114,13 @@ TableMap ProjectDatabase::loadTables() {
 void ProjectDatabase::beginIfNeeded() {
   if (inTransaction_) return;
   db_.exec("BEGIN IMMEDIATE");
+  // Holding the write lock, nobody can commit now; but someone may have since memory was loaded.
+  if (readDataVersion() != dataVersion_) {
+    db_.exec("ROLLBACK");
+    throw HostError(
+        "the project database was changed by another program meanwhile; nothing was written, please "
+        "repeat");
+  }
   inTransaction_ = true;
 }
 

@@ -29,7 +29,13 @@ class ProjectDatabase {
   // Every table that has the columns PKey and TOLVARID, with all rows.
   TableMap loadTables();
 
-  // Writes start a transaction if none is open; finish() ends it.
+  // Whether another connection (another tolvar, the sqlite3 tool) committed since the last call, or
+  // since opening. The host then reloads before it reads or writes again.
+  bool changedElsewhere();
+
+  // Writes start a transaction if none is open; finish() ends it. A write throws HostError, and
+  // writes nothing, when another connection committed since changedElsewhere() was last asked:
+  // the memory it would write from is stale.
   void insertRow(const AttributeTable& table, const StoredRow& row);
   void updateValue(const AttributeTable& table, std::int64_t key, std::size_t column, const Value& value);
   void deleteRow(const AttributeTable& table, std::int64_t key);
@@ -39,6 +45,8 @@ class ProjectDatabase {
  private:
   SqliteDatabase db_;
   bool inTransaction_ = false;
+  std::int64_t dataVersion_;
+  std::int64_t readDataVersion();
   // Prepared once per SQL text: a row write is then a bind and a step.
   std::map<std::string, SqliteStatement> statements_;
   void beginIfNeeded();

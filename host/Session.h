@@ -31,6 +31,7 @@ struct OpenProject {
   ProjectDatabase database;
   AttributeStore store;
   TableCursors cursors;
+  std::filesystem::file_time_type objectsFileTime;  // of the objects file as last read or written
 };
 
 class Session {
@@ -96,6 +97,9 @@ class Session {
 
   void commit();
   void rollback();
+  // Another program committed to the project: memory follows before this operation begins.
+  void reloadIfChangedElsewhere();
+  void reloadObjects();
 };
 
 // The session that the tl* functions serve; null when none.
