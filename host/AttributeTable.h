@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,7 +61,12 @@ class AttributeTable {
   bool hasMasterKey_;
   std::unordered_map<std::int64_t, StoredRow> rows_;
   std::unordered_map<std::int32_t, KeyList> keysByObject_;
-  std::map<std::pair<std::int32_t, std::int64_t>, KeyList> keysByParentRow_;
+  struct ParentRowHash {
+    std::size_t operator()(const std::pair<std::int32_t, std::int64_t>& row) const {
+      return std::hash<std::int64_t>()(row.second) ^ (std::hash<std::int32_t>()(row.first) << 1);
+    }
+  };
+  std::unordered_map<std::pair<std::int32_t, std::int64_t>, KeyList, ParentRowHash> keysByParentRow_;
   std::int64_t maxKey_ = 0;
 };
 
