@@ -8,35 +8,37 @@ namespace host {
 
 AttributeStore::AttributeStore(ProjectDatabase& database)
     : database_(database), tables_(database.loadTables()) {
-  indexChildren();
+  indexTables();
 }
 
 void AttributeStore::reload() {
   tables_ = database_.loadTables();
-  indexChildren();
+  indexTables();
 }
 
 void AttributeStore::refresh() {
   TableMap fresh = database_.loadTables();
   for (auto& [name, table] : tables_) fresh.try_emplace(name, std::move(table));
   tables_ = std::move(fresh);
-  indexChildren();
+  indexTables();
 }
 
-void AttributeStore::indexChildren() {
+void AttributeStore::indexTables() {
+  byFoldedName_.clear();
   childrenByFoldedName_.clear();
-  for (const auto& [name, table] : tables_) {
+  for (auto& [name, table] : tables_) {
+    byFoldedName_.emplace(name, &table);
     if (table.parent()) childrenByFoldedName_[asciiLower(*table.parent())].push_back(&table);
   }
 }
 
 const AttributeTable* AttributeStore::table(std::string_view name) const {
-  auto it = tables_.find(asciiLower(name));
-  return it == tables_.end() ? nullptr : &it->second;
+  auto it = byFoldedName_.find(asciiLower(name));
+  return it == byFoldedName_.end() ? nullptr : it->second;
 }
 
 AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) {
-  return tables_.find(table.foldedName())->second;
+  return *byFoldedName_.at(table.foldedName());
 }
 
 const std::vector<const AttributeTable*>& AttributeStore::childrenOf(const AttributeTable& table) const {

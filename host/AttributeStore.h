@@ -2,8 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ProjectDatabase.h"
@@ -36,8 +36,9 @@ class AttributeStore {
  private:
   ProjectDatabase& database_;
   TableMap tables_;
-  std::map<std::string, std::vector<const AttributeTable*>> childrenByFoldedName_;
-  void indexChildren();
+  std::unordered_map<std::string, AttributeTable*> byFoldedName_;
+  std::unordered_map<std::string, std::vector<const AttributeTable*>> childrenByFoldedName_;
+  void indexTables();
   AttributeTable& mutableTable(const AttributeTable& table);
 };
 

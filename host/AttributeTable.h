@@ -61,9 +61,10 @@ class AttributeTable {
   bool hasMasterKey_;
   std::unordered_map<std::int64_t, StoredRow> rows_;
   std::unordered_map<std::int32_t, KeyList> keysByObject_;
+  // A parent row's key is unique, so it alone spreads the entries.
   struct ParentRowHash {
     std::size_t operator()(const std::pair<std::int32_t, std::int64_t>& row) const {
-      return std::hash<std::int64_t>()(row.second) ^ (std::hash<std::int32_t>()(row.first) << 1);
+      return std::hash<std::int64_t>()(row.second);
     }
   };
   std::unordered_map<std::pair<std::int32_t, std::int64_t>, KeyList, ParentRowHash> keysByParentRow_;

@@ -1,6 +1,7 @@
 #include "TableCursors.h"
 
 #include <algorithm>
+#include <map>
 
 #include "TextCase.h"
 
@@ -40,9 +41,13 @@ std::optional<std::string> readField(const AttributeTable& table, std::optional<
 void TableCursors::setActiveObject(std::int32_t id) {
   if (id == active_) return;
   if (auto own = cursors_.find(active_); own != cursors_.end()) {
+    // By name, so pending rows get their keys in the same order every time.
+    std::map<std::string_view, Cursor*> pending;
     for (auto& [name, cursor] : own->second) {
-      const AttributeTable* table = store_.table(name);
-      if (cursor.pending && table != nullptr) postPending(*table, cursor);
+      if (cursor.pending) pending.emplace(name, &cursor);
+    }
+    for (auto& [name, cursor] : pending) {
+      if (const AttributeTable* table = store_.table(name)) postPending(*table, *cursor);
     }
   }
   active_ = id;

@@ -21,7 +21,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,8 +85,7 @@ class TableCursors {
   AttributeStore& store_;
   std::int32_t active_ = 0;
   // By object, then by folded table name: a change of the active object looks at that object's only.
-  // Ordered by name, so pending rows are posted (and get their keys) in the same order every time.
-  std::unordered_map<std::int32_t, std::map<std::string, Cursor>> cursors_;
+  std::unordered_map<std::int32_t, std::unordered_map<std::string, Cursor>> cursors_;
 
   std::optional<View> open(std::string_view table, bool postPending);
   void postPending(const AttributeTable& table, Cursor& cursor);
