@@ -4,10 +4,10 @@
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
-#include "boundary/BusyFlag.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
+#include "common/BusyFlag.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/TextEncoding.h"

@@ -1,6 +1,6 @@
 #include "areas/AreaConversion.h"
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"

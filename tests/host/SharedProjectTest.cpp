@@ -7,7 +7,7 @@
 #include "ProjectBuilder.h"
 #include "Session.h"
 #include "TempDir.h"
-#include "boundary/TolvarApi.h"
+#include "TolvarApi.h"
 
 namespace {
 
