@@ -70,6 +70,11 @@ void BiotopTypRecord::write(TargetRows& rows) const {
   for (const auto& vegetationstyp : vegetationstypen_) vegetationstyp->write();
 }
 
+void BiotopTypRecord::write() const {
+  TargetRows rows(kTable);
+  write(rows);
+}
+
 bool BiotopTypRecord::findRow(const TargetRows& rows) const {
   // A record of the target goes back into the row it was read from, so that a target holding
   // two rows with equal codes keeps each row's own area and sub-rows.

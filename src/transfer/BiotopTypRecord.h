@@ -40,6 +40,8 @@ class BiotopTypRecord {
   // then writes the additional codes and vegetation types below it. The matching row is the
   // first row of the record's own key (a record read from the target) or codes.
   void write(TargetRows& rows) const;
+  // Writes this one record, reading the target's rows first.
+  void write() const;
 
   const std::string& biotoptyp() const { return biotoptyp_; }
   const std::string& flaeche() const { return flaeche_; }
