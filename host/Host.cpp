@@ -213,7 +213,10 @@ std::int64_t Host::callCount(const std::string& function) const {
   return it == session_->counts().end() ? 0 : it->second;
 }
 
-std::map<std::string, std::int64_t> Host::callCounts() const { return session_->counts(); }
+std::map<std::string, std::int64_t> Host::callCounts() const {
+  const Session::CallCounts& counts = session_->counts();
+  return {counts.begin(), counts.end()};
+}
 void Host::resetCallCounts() {
   session_->counts().clear();
   session_->hostCallTime = {};

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AttributeStore.h"
@@ -68,11 +69,15 @@ class Session {
   // Counts a tl* call; the operation scope entered next is that call's, and its time (outside any
   // other call) adds to hostCallTime.
   void count(const char* function) {
-    ++callCounts_[function];
+    // Found without building a string: most names are too long for one without the heap.
+    auto it = callCounts_.find(std::string_view(function));
+    if (it == callCounts_.end()) it = callCounts_.emplace(function, 0).first;
+    ++it->second;
     callStarting_ = true;
     if (callObserver) callObserver(function);
   }
-  std::map<std::string, std::int64_t>& counts() { return callCounts_; }
+  using CallCounts = std::map<std::string, std::int64_t, std::less<>>;
+  CallCounts& counts() { return callCounts_; }
   std::chrono::steady_clock::duration hostCallTime{};
 
   std::vector<std::int32_t> selection;
@@ -87,7 +92,7 @@ class Session {
   GeosContext geos_;
   std::unique_ptr<OpenProject> project_;
   std::unique_ptr<Plugin> plugin_;
-  std::map<std::string, std::int64_t> callCounts_;
+  CallCounts callCounts_;
   int depth_ = 0;
   bool callStarting_ = false;
   int timedCallDepth_ = 0;  // depth of the tl* call being timed; 0 when none
