@@ -24,21 +24,23 @@ void AttributeStore::refresh() {
 }
 
 void AttributeStore::indexTables() {
-  byFoldedName_.clear();
+  byName_.clear();
   childrenByFoldedName_.clear();
   for (auto& [name, table] : tables_) {
-    byFoldedName_.emplace(name, &table);
+    byName_.emplace(name, &table);
+    byName_.emplace(table.name(), &table);  // as most callers spell it, found without folding
     if (table.parent()) childrenByFoldedName_[asciiLower(*table.parent())].push_back(&table);
   }
 }
 
 const AttributeTable* AttributeStore::table(std::string_view name) const {
-  auto it = byFoldedName_.find(asciiLower(name));
-  return it == byFoldedName_.end() ? nullptr : it->second;
+  auto it = byName_.find(std::string(name));
+  if (it == byName_.end()) it = byName_.find(asciiLower(name));
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) {
-  return *byFoldedName_.at(table.foldedName());
+  return *byName_.at(table.foldedName());
 }
 
 const std::vector<const AttributeTable*>& AttributeStore::childrenOf(const AttributeTable& table) const {

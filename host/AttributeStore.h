@@ -36,7 +36,7 @@ class AttributeStore {
  private:
   ProjectDatabase& database_;
   TableMap tables_;
-  std::unordered_map<std::string, AttributeTable*> byFoldedName_;
+  std::unordered_map<std::string, AttributeTable*> byName_;  // by folded and by stored name
   std::unordered_map<std::string, std::vector<const AttributeTable*>> childrenByFoldedName_;
   void indexTables();
   AttributeTable& mutableTable(const AttributeTable& table);

@@ -37,9 +37,14 @@ AttributeTable::AttributeTable(std::string name, std::optional<std::string> pare
       hasMasterKey_(hasMasterKey) {
   // The first of two columns that differ only in case wins, as a case-blind search would find it.
   for (std::size_t i = 0; i < columns_.size(); ++i) columnsByFoldedName_.emplace(asciiLower(columns_[i]), i);
+  // The stored spelling, as most callers write it, is found without folding.
+  for (const std::string& column : columns_)
+    columnsByName_.emplace(column, *foldedColumnIndex(asciiLower(column)));
 }
 
 std::optional<std::size_t> AttributeTable::columnIndex(std::string_view column) const {
+  auto it = columnsByName_.find(std::string(column));
+  if (it != columnsByName_.end()) return it->second;
   return foldedColumnIndex(asciiLower(column));
 }
 

@@ -37,8 +37,6 @@ class AttributeTable {
   const std::vector<std::string>& columns() const { return columns_; }
   bool hasMasterKey() const { return hasMasterKey_; }
   std::optional<std::size_t> columnIndex(std::string_view column) const;
-  // For a name already in lower case.
-  std::optional<std::size_t> foldedColumnIndex(const std::string& folded) const;
 
   const StoredRow* find(std::int64_t key) const;
   // Keys of the object's rows; with a master key only the rows below that parent row. Valid until
@@ -53,11 +51,14 @@ class AttributeTable {
   void setValue(std::int64_t key, std::size_t column, Value value);
 
  private:
+  std::optional<std::size_t> foldedColumnIndex(const std::string& folded) const;
+
   std::string name_;
   std::string foldedName_;
   std::optional<std::string> parent_;
   std::vector<std::string> columns_;
   std::unordered_map<std::string, std::size_t> columnsByFoldedName_;
+  std::unordered_map<std::string, std::size_t> columnsByName_;
   bool hasMasterKey_;
   std::unordered_map<std::int64_t, StoredRow> rows_;
   std::unordered_map<std::int32_t, KeyList> keysByObject_;

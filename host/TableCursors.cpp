@@ -27,11 +27,10 @@ std::optional<std::string> decimal(std::optional<std::int64_t> number) {
 std::optional<std::string> readField(const AttributeTable& table, std::optional<std::int64_t> key,
                                      std::int32_t objectId, std::optional<std::int64_t> masterKey,
                                      const std::vector<Value>& values, std::string_view field) {
-  const std::string folded = asciiLower(field);
-  if (folded == "pkey") return key ? decimal(key) : std::nullopt;
-  if (folded == "tolvarid") return std::to_string(objectId);
-  if (folded == "masterkey") return table.hasMasterKey() ? decimal(masterKey) : std::nullopt;
-  auto column = table.foldedColumnIndex(folded);
+  if (equalsIgnoringCase(field, "PKEY")) return key ? decimal(key) : std::nullopt;
+  if (equalsIgnoringCase(field, "TOLVARID")) return std::to_string(objectId);
+  if (equalsIgnoringCase(field, "MASTERKEY")) return table.hasMasterKey() ? decimal(masterKey) : std::nullopt;
+  auto column = table.columnIndex(field);
   if (!column) return std::nullopt;
   return values.at(*column).value_or("");
 }
