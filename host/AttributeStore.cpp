@@ -2,29 +2,51 @@
 
 #include <algorithm>
 
+#include "TextCase.h"
+
 namespace host {
 
 AttributeStore::AttributeStore(ProjectDatabase& database)
-    : database_(database), tables_(database.loadTables()) {}
+    : database_(database), tables_(database.loadTables()) {
+  indexTables();
+}
 
-void AttributeStore::reload() { tables_ = database_.loadTables(); }
+void AttributeStore::reload() {
+  tables_ = database_.loadTables();
+  indexTables();
+}
+
+void AttributeStore::refresh() {
+  TableMap fresh = database_.loadTables();
+  for (auto& [name, table] : tables_) fresh.try_emplace(name, std::move(table));
+  tables_ = std::move(fresh);
+  indexTables();
+}
+
+void AttributeStore::indexTables() {
+  byName_.clear();
+  childrenByFoldedName_.clear();
+  for (auto& [name, table] : tables_) {
+    byName_.emplace(name, &table);
+    byName_.emplace(table.name(), &table);  // as most callers spell it, found without folding
+    if (table.parent()) childrenByFoldedName_[asciiLower(*table.parent())].push_back(&table);
+  }
+}
 
 const AttributeTable* AttributeStore::table(std::string_view name) const {
-  auto it = tables_.find(name);
-  return it == tables_.end() ? nullptr : &it->second;
+  auto it = byName_.find(std::string(name));
+  if (it == byName_.end()) it = byName_.find(asciiLower(name));
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 AttributeTable& AttributeStore::mutableTable(const AttributeTable& table) {
-  return tables_.find(table.name())->second;
+  return *byName_.at(table.foldedName());
 }
 
-std::vector<const AttributeTable*> AttributeStore::childrenOf(const AttributeTable& table) const {
-  std::vector<const AttributeTable*> children;
-  for (const auto& [name, candidate] : tables_) {
-    if (candidate.parent() && equalsIgnoringCase(*candidate.parent(), table.name()))
-      children.push_back(&candidate);
-  }
-  return children;
+const std::vector<const AttributeTable*>& AttributeStore::childrenOf(const AttributeTable& table) const {
+  static const std::vector<const AttributeTable*> none;
+  auto it = childrenByFoldedName_.find(table.foldedName());
+  return it == childrenByFoldedName_.end() ? none : it->second;
 }
 
 std::int64_t AttributeStore::insert(const AttributeTable& table, std::int32_t objectId,
@@ -50,7 +72,8 @@ void AttributeStore::eraseWithDetails(const AttributeTable& table, std::int64_t 
   if (row == nullptr) return;
   const std::int32_t objectId = row->objectId;
   for (const AttributeTable* child : childrenOf(table)) {
-    for (std::int64_t childKey : child->keysBelow(objectId, key)) eraseWithDetails(*child, childKey);
+    const KeyList childKeys = child->keysBelow(objectId, key);  // erasing changes the list
+    for (std::int64_t childKey : childKeys) eraseWithDetails(*child, childKey);
   }
   database_.deleteRow(table, key);
   mutableTable(table).erase(key);
@@ -58,7 +81,8 @@ void AttributeStore::eraseWithDetails(const AttributeTable& table, std::int64_t 
 
 void AttributeStore::eraseObject(std::int32_t objectId) {
   for (auto& [name, table] : tables_) {
-    for (std::int64_t key : table.keysOf(objectId)) {
+    const KeyList keys = table.keysOf(objectId);  // erasing changes the list
+    for (std::int64_t key : keys) {
       database_.deleteRow(table, key);
       table.erase(key);
     }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ProjectDatabase.h"
@@ -14,10 +16,13 @@ class AttributeStore {
 
   // Re-reads everything from the database (after a rollback).
   void reload();
+  // Re-reads everything another program may have changed. A table it removed stays as last read,
+  // so that writing to it fails loudly instead of being ignored.
+  void refresh();
 
   const AttributeTable* table(std::string_view name) const;
   const TableMap& tables() const { return tables_; }
-  std::vector<const AttributeTable*> childrenOf(const AttributeTable& table) const;
+  const std::vector<const AttributeTable*>& childrenOf(const AttributeTable& table) const;
 
   // Stores a new row with a key larger than any key of the project's tables and returns the key.
   std::int64_t insert(const AttributeTable& table, std::int32_t objectId,
@@ -31,6 +36,9 @@ class AttributeStore {
  private:
   ProjectDatabase& database_;
   TableMap tables_;
+  std::unordered_map<std::string, AttributeTable*> byName_;  // by folded and by stored name
+  std::unordered_map<std::string, std::vector<const AttributeTable*>> childrenByFoldedName_;
+  void indexTables();
   AttributeTable& mutableTable(const AttributeTable& table);
 };
 

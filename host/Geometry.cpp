@@ -87,6 +87,16 @@ double GeosContext::areaHectares(const Geometry& g) const {
 
 bool GeosContext::isEmpty(const Geometry& g) const { return !g || GEOSisEmpty_r(handle_, g.get()) == 1; }
 
+std::optional<std::string> GeosContext::invalidityReason(const Geometry& g) const {
+  if (!g || GEOSisValid_r(handle_, g.get()) == 1) return std::nullopt;
+  GeosString reason{handle_, GEOSisValidReason_r(handle_, g.get())};
+  return reason.text != nullptr ? std::string(reason.text) : std::string("invalid");
+}
+
+Geometry GeosContext::madeValid(const Geometry& g) const {
+  return take(GEOSMakeValid_r(handle_, g.get()), "geometry cannot be repaired");
+}
+
 Geometry GeosContext::buffered(const Geometry& g, double distance) const {
   if (distance == 0) return take(GEOSGeom_clone_r(handle_, g.get()), "geometry copy failed");
   return take(GEOSBuffer_r(handle_, g.get(), distance, 8), "buffer failed");

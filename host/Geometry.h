@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,10 @@ class GeosContext {
   // Hectares for polygon types (3 and 14), 0 for every other geometry.
   double areaHectares(const Geometry& g) const;
   bool isEmpty(const Geometry& g) const;
+  // Why the geometry is invalid (e.g. "Self-intersection[5 5]"); nullopt when it is valid.
+  std::optional<std::string> invalidityReason(const Geometry& g) const;
+  // A valid geometry covering the same points (GEOS MakeValid).
+  Geometry madeValid(const Geometry& g) const;
   // distance 0 keeps the geometry as it is (a zero buffer would erase points and lines).
   Geometry buffered(const Geometry& g, double distance) const;
   // Intersection of all geometries; empty Geometry when GEOS fails.

@@ -213,8 +213,16 @@ std::int64_t Host::callCount(const std::string& function) const {
   return it == session_->counts().end() ? 0 : it->second;
 }
 
-std::map<std::string, std::int64_t> Host::callCounts() const { return session_->counts(); }
-void Host::resetCallCounts() { session_->counts().clear(); }
+std::map<std::string, std::int64_t> Host::callCounts() const {
+  const Session::CallCounts& counts = session_->counts();
+  return {counts.begin(), counts.end()};
+}
+void Host::resetCallCounts() {
+  session_->counts().clear();
+  session_->hostCallTime = {};
+}
+
+double Host::hostCallSeconds() const { return std::chrono::duration<double>(session_->hostCallTime).count(); }
 
 void Host::setCallObserver(std::function<void(const std::string& function)> observer) {
   session_->callObserver = std::move(observer);

@@ -117,7 +117,10 @@ class Host {
   // "TL_MSG_TEMP_OBJECT".
   std::int64_t callCount(const std::string& function) const;
   std::map<std::string, std::int64_t> callCounts() const;
+  // Also resets hostCallSeconds.
   void resetCallCounts();
+  // Seconds spent inside tl* calls (a call made inside another counts once) since the last reset.
+  double hostCallSeconds() const;
   // Called with the function's name as each tl* call is served, for tests that act at a given
   // moment of a command (e.g. press Cancel). An empty function removes it.
   void setCallObserver(std::function<void(const std::string& function)> observer);

@@ -10,7 +10,7 @@ void ObjectStore::add(GeoObject object) {
   if (idsByKennung_.count(object.kennung) != 0) throw HostError("duplicate Kennung '" + object.kennung + "'");
   idsByKennung_[object.kennung] = object.id;
   const std::int32_t id = object.id;
-  objects_.emplace(id, std::move(object));
+  index_.added(objects_.emplace(id, std::move(object)).first->second);
 }
 
 bool ObjectStore::remove(std::int32_t id) {
@@ -18,6 +18,7 @@ bool ObjectStore::remove(std::int32_t id) {
   if (it == objects_.end()) return false;
   idsByKennung_.erase(it->second.kennung);
   objects_.erase(it);
+  index_.removed(id);
   return true;
 }
 
@@ -29,6 +30,11 @@ const GeoObject* ObjectStore::find(std::int32_t id) const {
 const GeoObject* ObjectStore::findByKennung(const std::string& kennung) const {
   auto it = idsByKennung_.find(kennung);
   return it == idsByKennung_.end() ? nullptr : find(it->second);
+}
+
+std::vector<std::int32_t> ObjectStore::candidatesNear(const GeosContext& geos, const Geometry& area) const {
+  if (!index_.built() || index_.worthRebuilding()) index_.rebuild(geos, objects_);
+  return index_.candidates(area);
 }
 
 std::int32_t ObjectStore::nextFreeId() const { return objects_.empty() ? 1 : objects_.rbegin()->first + 1; }

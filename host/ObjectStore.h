@@ -1,4 +1,4 @@
-// The project's geo-objects, by id and by Kennung.
+// The project's geo-objects, by id, by Kennung and by place.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Geometry.h"
+#include "SpatialIndex.h"
 #include "TextCase.h"
 
 namespace host {
@@ -30,9 +31,15 @@ class ObjectStore {
   std::int32_t nextFreeId() const;
   const std::map<std::int32_t, GeoObject>& all() const { return objects_; }
 
+  // Ids, ascending, of the objects whose envelope meets the area's: a superset of those the area
+  // intersects.
+  std::vector<std::int32_t> candidatesNear(const GeosContext& geos, const Geometry& area) const;
+  void buildIndex(const GeosContext& geos) const { index_.rebuild(geos, objects_); }
+
  private:
   std::map<std::int32_t, GeoObject> objects_;
   std::map<std::string, std::int32_t> idsByKennung_;
+  mutable SpatialIndex index_;  // follows every add and remove; rebuilt when a query finds it worn
 };
 
 }  // namespace host

@@ -1,6 +1,7 @@
 #include "ObjectsFile.h"
 
 #include <fstream>
+#include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "Host.h"
@@ -12,6 +13,20 @@ namespace {
 
 using nlohmann::json;
 
+// A polygon becomes the valid polygon covering the same area; one without area stays as it was,
+// since a line in its place would change its type.
+bool repairPolygon(GeoObject& object, const GeosContext& geos) {
+  const auto isPolygonal = [&](const Geometry& g) {
+    const GeoType type = geos.geoType(g);
+    return type == GeoType::Polygon || type == GeoType::MultiPolygon;
+  };
+  if (!isPolygonal(object.geometry)) return false;
+  Geometry repaired = geos.madeValid(object.geometry);
+  if (!isPolygonal(repaired)) return false;
+  object.geometry = std::move(repaired);
+  return true;
+}
+
 GeoObject objectFromFeature(const json& feature, const GeosContext& geos) {
   const json& properties = feature.at("properties");
   GeoObject object;
@@ -22,6 +37,11 @@ GeoObject objectFromFeature(const json& feature, const GeosContext& geos) {
   if (!geometry.is_null()) {
     object.geometryJson = geometry.dump();
     object.geometry = geos.fromGeoJson(object.geometryJson);
+    // Left invalid, the object would silently drop out of every overlay it takes part in.
+    if (auto reason = geos.invalidityReason(object.geometry)) {
+      std::cerr << "object " << object.id << " '" << object.kennung << "': invalid geometry (" << *reason
+                << ") " << (repairPolygon(object, geos) ? "repaired" : "kept as it is") << "\n";
+    }
   }
   return object;
 }
@@ -35,6 +55,7 @@ ObjectStore loadObjects(const std::filesystem::path& file, const GeosContext& ge
   try {
     const json collection = json::parse(in);
     for (const json& feature : collection.at("features")) objects.add(objectFromFeature(feature, geos));
+    objects.buildIndex(geos);
   } catch (const json::exception& e) {
     throw HostError(file.filename().string() + " is malformed: " + e.what());
   } catch (const HostError& e) {

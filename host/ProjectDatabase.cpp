@@ -64,6 +64,20 @@ ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
     : db_(file, SqliteDatabase::Mode::OpenExisting) {
   db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
   sqlite3_busy_timeout(db_.handle(), 2000);
+  dataVersion_ = readDataVersion();
+}
+
+std::int64_t ProjectDatabase::readDataVersion() {
+  auto version = db_.prepare("PRAGMA data_version");
+  if (!version.step()) db_.fail("data version unknown");
+  return version.integer(0);
+}
+
+bool ProjectDatabase::changedElsewhere() {
+  const std::int64_t version = readDataVersion();
+  const bool changed = version != dataVersion_;
+  dataVersion_ = version;
+  return changed;
 }
 
 void ProjectDatabase::create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables) {
@@ -91,7 +105,8 @@ TableMap ProjectDatabase::loadTables() {
     auto table = describeTable(db_, name);
     if (!table) continue;
     loadRows(db_, *table);
-    tables.emplace(name, std::move(*table));
+    std::string folded = table->foldedName();
+    tables.emplace(std::move(folded), std::move(*table));
   }
   return tables;
 }
@@ -99,7 +114,21 @@ TableMap ProjectDatabase::loadTables() {
 void ProjectDatabase::beginIfNeeded() {
   if (inTransaction_) return;
   db_.exec("BEGIN IMMEDIATE");
+  // Holding the write lock, nobody can commit now; but someone may have since memory was loaded.
+  if (readDataVersion() != dataVersion_) {
+    db_.exec("ROLLBACK");
+    throw HostError(
+        "the project database was changed by another program meanwhile; nothing was written, please "
+        "repeat");
+  }
   inTransaction_ = true;
+}
+
+SqliteStatement& ProjectDatabase::statement(const std::string& sql) {
+  auto it = statements_.find(sql);
+  if (it == statements_.end()) it = statements_.emplace(sql, db_.prepare(sql)).first;
+  it->second.reset();  // a failed step may have left it running
+  return it->second;
 }
 
 void ProjectDatabase::insertRow(const AttributeTable& table, const StoredRow& row) {
@@ -107,8 +136,8 @@ void ProjectDatabase::insertRow(const AttributeTable& table, const StoredRow& ro
   const std::size_t count = 2 + (table.hasMasterKey() ? 1 : 0) + table.columns().size();
   std::string placeholders = "?";
   for (std::size_t i = 1; i < count; ++i) placeholders += ", ?";
-  auto insert = db_.prepare("INSERT INTO " + quoteIdentifier(table.name()) + " (" + columnList(table) +
-                            ") VALUES (" + placeholders + ")");
+  auto& insert = statement("INSERT INTO " + quoteIdentifier(table.name()) + " (" + columnList(table) +
+                           ") VALUES (" + placeholders + ")");
   int index = 1;
   insert.bind(index++, row.key);
   insert.bind(index++, static_cast<std::int64_t>(row.objectId));
@@ -122,9 +151,8 @@ void ProjectDatabase::insertRow(const AttributeTable& table, const StoredRow& ro
 void ProjectDatabase::updateValue(const AttributeTable& table, std::int64_t key, std::size_t column,
                                   const Value& value) {
   beginIfNeeded();
-  auto update =
-      db_.prepare("UPDATE " + quoteIdentifier(table.name()) + " SET " +
-                  quoteIdentifier(table.columns().at(column)) + " = ? WHERE " + kKeyColumn + " = ?");
+  auto& update = statement("UPDATE " + quoteIdentifier(table.name()) + " SET " +
+                           quoteIdentifier(table.columns().at(column)) + " = ? WHERE " + kKeyColumn + " = ?");
   update.bind(1, value);
   update.bind(2, key);
   update.run();
@@ -132,7 +160,7 @@ void ProjectDatabase::updateValue(const AttributeTable& table, std::int64_t key,
 
 void ProjectDatabase::deleteRow(const AttributeTable& table, std::int64_t key) {
   beginIfNeeded();
-  auto remove = db_.prepare("DELETE FROM " + quoteIdentifier(table.name()) + " WHERE " + kKeyColumn + " = ?");
+  auto& remove = statement("DELETE FROM " + quoteIdentifier(table.name()) + " WHERE " + kKeyColumn + " = ?");
   remove.bind(1, key);
   remove.run();
 }

@@ -16,7 +16,8 @@ namespace host {
 
 inline constexpr const char* kDatabaseFileName = "projekt.sqlite";
 
-using TableMap = std::map<std::string, AttributeTable, CaseInsensitiveLess>;
+// By folded name (AttributeTable::foldedName), so lookups compare no letter case.
+using TableMap = std::map<std::string, AttributeTable>;
 
 class ProjectDatabase {
  public:
@@ -28,7 +29,13 @@ class ProjectDatabase {
   // Every table that has the columns PKey and TOLVARID, with all rows.
   TableMap loadTables();
 
-  // Writes start a transaction if none is open; finish() ends it.
+  // Whether another connection (another tolvar, the sqlite3 tool) committed since the last call, or
+  // since opening. The host then reloads before it reads or writes again.
+  bool changedElsewhere();
+
+  // Writes start a transaction if none is open; finish() ends it. A write throws HostError, and
+  // writes nothing, when another connection committed since changedElsewhere() was last asked:
+  // the memory it would write from is stale.
   void insertRow(const AttributeTable& table, const StoredRow& row);
   void updateValue(const AttributeTable& table, std::int64_t key, std::size_t column, const Value& value);
   void deleteRow(const AttributeTable& table, std::int64_t key);
@@ -38,7 +45,12 @@ class ProjectDatabase {
  private:
   SqliteDatabase db_;
   bool inTransaction_ = false;
+  std::int64_t dataVersion_;
+  std::int64_t readDataVersion();
+  // Prepared once per SQL text: a row write is then a bind and a step.
+  std::map<std::string, SqliteStatement> statements_;
   void beginIfNeeded();
+  SqliteStatement& statement(const std::string& sql);
 };
 
 // "name" with inner quotes doubled.

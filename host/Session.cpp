@@ -22,7 +22,8 @@ OpenProject::OpenProject(const std::filesystem::path& projectDir, const GeosCont
       objects(loadObjects(projectDir / kObjectsFileName, geos)),
       database(projectDir / kDatabaseFileName),
       store(database),
-      cursors(store) {}
+      cursors(store),
+      objectsFileTime(std::filesystem::last_write_time(projectDir / kObjectsFileName)) {}
 
 void Session::open(const std::filesystem::path& dir) {
   if (!std::filesystem::is_directory(dir)) throw HostError("no project directory " + dir.string());
@@ -103,7 +104,32 @@ void Session::recordFailure(const std::string& message) {
   if (!failure_) failure_ = message;
 }
 
+void Session::enter() {
+  if (depth_ == 0 && project_) {
+    try {
+      reloadIfChangedElsewhere();
+    } catch (const std::exception& e) {
+      recordFailure(e.what());
+    }
+  }
+  ++depth_;
+  if (callStarting_ && timedCallDepth_ == 0) {
+    timedCallDepth_ = depth_;
+    callStart_ = std::chrono::steady_clock::now();
+  }
+  callStarting_ = false;
+}
+
 std::optional<std::string> Session::leave(bool ok) {
+  // The call's commit is part of its time.
+  struct CallTimer {
+    Session& s;
+    ~CallTimer() {
+      if (s.timedCallDepth_ <= s.depth_) return;
+      s.timedCallDepth_ = 0;
+      s.hostCallTime += std::chrono::steady_clock::now() - s.callStart_;
+    }
+  } timer{*this};
   if (--depth_ > 0 || !project_) {
     if (depth_ == 0) failure_.reset();
     return std::nullopt;
@@ -127,6 +153,7 @@ void Session::commit() {
   if (objectsChanged_) {
     objectsChanged_ = false;
     saveObjects(project_->dir / kObjectsFileName, project_->objects);
+    project_->objectsFileTime = std::filesystem::last_write_time(project_->dir / kObjectsFileName);
   }
 }
 
@@ -139,8 +166,41 @@ void Session::rollback() {
   p.cursors.clear();
   if (objectsChanged_) {
     objectsChanged_ = false;
-    p.objects = loadObjects(p.dir / kObjectsFileName, geos_);
+    reloadObjects();
   }
+  std::erase_if(selection, [&](std::int32_t id) { return p.objects.find(id) == nullptr; });
+  if (p.objects.find(active) != nullptr) p.cursors.setActiveObject(active);
+}
+
+void Session::reloadObjects() {
+  OpenProject& p = *project_;
+  p.objectsFileTime = std::filesystem::last_write_time(p.dir / kObjectsFileName);
+  p.objects = loadObjects(p.dir / kObjectsFileName, geos_);
+}
+
+void Session::reloadIfChangedElsewhere() {
+  OpenProject& p = *project_;
+  const bool rows = p.database.changedElsewhere();
+  const bool objects = std::filesystem::last_write_time(p.dir / kObjectsFileName) != p.objectsFileTime;
+  if (!rows && !objects) return;
+  const std::int32_t active = p.cursors.activeObject();
+  if (objects) {
+    std::vector<GeoObject> temporary;
+    for (const auto& [id, object] : p.objects.all()) {
+      if (object.temporary)
+        temporary.push_back({id, object.kennung, object.classCode, {}, object.geometryJson, true});
+    }
+    reloadObjects();
+    // Temporary objects live in this session only; they stay unless the other program took their id or name.
+    for (GeoObject& object : temporary) {
+      if (p.objects.find(object.id) != nullptr || p.objects.findByKennung(object.kennung) != nullptr)
+        continue;
+      object.geometry = geos_.fromGeoJson(object.geometryJson);
+      p.objects.add(std::move(object));
+    }
+  }
+  p.store.refresh();
+  p.cursors.clear();
   std::erase_if(selection, [&](std::int32_t id) { return p.objects.find(id) == nullptr; });
   if (p.objects.find(active) != nullptr) p.cursors.setActiveObject(active);
 }

@@ -2,6 +2,7 @@
 // call counts and the operation scopes that make every command atomic on disk.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AttributeStore.h"
@@ -30,6 +32,7 @@ struct OpenProject {
   ProjectDatabase database;
   AttributeStore store;
   TableCursors cursors;
+  std::filesystem::file_time_type objectsFileTime;  // of the objects file as last read or written
 };
 
 class Session {
@@ -59,15 +62,23 @@ class Session {
 
   // Operation scopes nest; the outermost one commits, or rolls back when a failure was recorded or
   // it ends with ok = false. Returns the failure that forced a rollback.
-  void enter() { ++depth_; }
+  void enter();
   std::optional<std::string> leave(bool ok);
   void recordFailure(const std::string& message);
 
+  // Counts a tl* call; the operation scope entered next is that call's, and its time (outside any
+  // other call) adds to hostCallTime.
   void count(const char* function) {
-    ++callCounts_[function];
+    // Found without building a string: most names are too long for one without the heap.
+    auto it = callCounts_.find(std::string_view(function));
+    if (it == callCounts_.end()) it = callCounts_.emplace(function, 0).first;
+    ++it->second;
+    callStarting_ = true;
     if (callObserver) callObserver(function);
   }
-  std::map<std::string, std::int64_t>& counts() { return callCounts_; }
+  using CallCounts = std::map<std::string, std::int64_t, std::less<>>;
+  CallCounts& counts() { return callCounts_; }
+  std::chrono::steady_clock::duration hostCallTime{};
 
   std::vector<std::int32_t> selection;
   int updateDepth = 0;
@@ -81,13 +92,19 @@ class Session {
   GeosContext geos_;
   std::unique_ptr<OpenProject> project_;
   std::unique_ptr<Plugin> plugin_;
-  std::map<std::string, std::int64_t> callCounts_;
+  CallCounts callCounts_;
   int depth_ = 0;
+  bool callStarting_ = false;
+  int timedCallDepth_ = 0;  // depth of the tl* call being timed; 0 when none
+  std::chrono::steady_clock::time_point callStart_;
   std::optional<std::string> failure_;
   bool objectsChanged_ = false;
 
   void commit();
   void rollback();
+  // Another program committed to the project: memory follows before this operation begins.
+  void reloadIfChangedElsewhere();
+  void reloadObjects();
 };
 
 // The session that the tl* functions serve; null when none.

@@ -16,8 +16,9 @@ std::optional<std::vector<std::int32_t>> queryNeighbours(
   std::vector<std::int32_t> found;
   if (geos.isEmpty(area)) return found;
   const GeosContext::Prepared prepared(geos, area);
-  for (const auto& [id, object] : objects.all()) {
-    if (id == sourceId || !object.geometry) continue;
+  for (std::int32_t id : objects.candidatesNear(geos, area)) {
+    const GeoObject& object = *objects.find(id);
+    if (id == sourceId) continue;
     if (classes && std::find(classes->begin(), classes->end(), object.classCode) == classes->end()) continue;
     if (prepared.intersects(object.geometry)) found.push_back(id);
   }

@@ -1,6 +1,7 @@
 #include "TableCursors.h"
 
 #include <algorithm>
+#include <map>
 
 #include "TextCase.h"
 
@@ -8,11 +9,13 @@ namespace host {
 
 namespace {
 
-bool contains(const std::vector<std::int64_t>& keys, std::int64_t key) {
+const KeyList kNoKeys;
+
+bool contains(const KeyList& keys, std::int64_t key) {
   return std::binary_search(keys.begin(), keys.end(), key);
 }
 
-std::optional<std::int64_t> firstOf(const std::vector<std::int64_t>& keys) {
+std::optional<std::int64_t> firstOf(const KeyList& keys) {
   return keys.empty() ? std::nullopt : std::optional<std::int64_t>(keys.front());
 }
 
@@ -36,15 +39,21 @@ std::optional<std::string> readField(const AttributeTable& table, std::optional<
 
 void TableCursors::setActiveObject(std::int32_t id) {
   if (id == active_) return;
-  for (auto& [where, cursor] : cursors_) {
-    const AttributeTable* table = store_.table(where.second);
-    if (where.first == active_ && cursor.pending && table != nullptr) postPending(*table, cursor);
+  if (auto own = cursors_.find(active_); own != cursors_.end()) {
+    // By name, so pending rows get their keys in the same order every time.
+    std::map<std::string_view, Cursor*> pending;
+    for (auto& [name, cursor] : own->second) {
+      if (cursor.pending) pending.emplace(name, &cursor);
+    }
+    for (auto& [name, cursor] : pending) {
+      if (const AttributeTable* table = store_.table(name)) postPending(*table, *cursor);
+    }
   }
   active_ = id;
 }
 
 void TableCursors::forgetObject(std::int32_t id) {
-  std::erase_if(cursors_, [id](const auto& entry) { return entry.first.first == id; });
+  cursors_.erase(id);
   if (active_ == id) active_ = 0;
 }
 
@@ -56,30 +65,30 @@ void TableCursors::clear() {
 std::optional<TableCursors::View> TableCursors::open(std::string_view name, bool postOwnPending) {
   const AttributeTable* table = store_.table(name);
   if (active_ == 0 || table == nullptr) return std::nullopt;
-  View view{table, nullptr, {}, table->parent().has_value(), std::nullopt, 0};
+  View view{table, nullptr, &kNoKeys, table->parent().has_value(), std::nullopt, 0};
   if (view.isDetail) {
     if (auto parent = open(*table->parent(), true)) {
       view.parentKey = parent->cursor->current;
       view.parentMoves = parent->cursor->moves;
     }
   }
-  Cursor& cursor = cursors_[{active_, asciiLower(table->name())}];
+  Cursor& cursor = cursors_[active_][table->foldedName()];
   view.cursor = &cursor;
   if (postOwnPending && cursor.pending) postPending(*table, cursor);
   if (!view.isDetail) {
-    view.keys = table->keysOf(active_);
+    view.keys = &table->keysOf(active_);
   } else if (view.parentKey) {
-    view.keys = table->keysBelow(active_, *view.parentKey);
+    view.keys = &table->keysBelow(active_, *view.parentKey);
   }
 
   const bool stale = !cursor.positioned || cursor.parentMoves != view.parentMoves ||
-                     (cursor.current && !contains(view.keys, *cursor.current)) ||
-                     (!cursor.current && !view.keys.empty());
+                     (cursor.current && !contains(*view.keys, *cursor.current)) ||
+                     (!cursor.current && !view.keys->empty());
   if (stale) {
     cursor.positioned = true;
     cursor.parentMoves = view.parentMoves;
     ++cursor.moves;  // a refreshed detail table refreshes its own details, even on the same row
-    moveTo(cursor, firstOf(view.keys));
+    moveTo(cursor, firstOf(*view.keys));
   }
   return view;
 }
@@ -99,20 +108,21 @@ void TableCursors::moveTo(Cursor& cursor, std::optional<std::int64_t> key) {
 std::optional<std::int32_t> TableCursors::recordCount(std::string_view table) {
   auto view = open(table, true);
   if (!view) return std::nullopt;
-  return static_cast<std::int32_t>(view->keys.size());
+  return static_cast<std::int32_t>(view->keys->size());
 }
 
 bool TableCursors::first(std::string_view table) {
   auto view = open(table, true);
   if (!view) return false;
-  moveTo(*view->cursor, firstOf(view->keys));
+  moveTo(*view->cursor, firstOf(*view->keys));
   return true;
 }
 
 bool TableCursors::last(std::string_view table) {
   auto view = open(table, true);
   if (!view) return false;
-  moveTo(*view->cursor, view->keys.empty() ? std::nullopt : std::optional<std::int64_t>(view->keys.back()));
+  const KeyList& keys = *view->keys;
+  moveTo(*view->cursor, keys.empty() ? std::nullopt : std::optional<std::int64_t>(keys.back()));
   return true;
 }
 
@@ -120,9 +130,9 @@ bool TableCursors::next(std::string_view table) {
   auto view = open(table, true);
   if (!view) return false;
   Cursor& cursor = *view->cursor;
-  auto at = cursor.current ? std::upper_bound(view->keys.begin(), view->keys.end(), *cursor.current)
-                           : view->keys.end();
-  if (at == view->keys.end()) {
+  const KeyList& keys = *view->keys;
+  auto at = cursor.current ? std::upper_bound(keys.begin(), keys.end(), *cursor.current) : keys.end();
+  if (at == keys.end()) {
     cursor.pastEnd = true;
   } else {
     moveTo(cursor, *at);
@@ -132,12 +142,12 @@ bool TableCursors::next(std::string_view table) {
 
 bool TableCursors::eof(std::string_view table) {
   auto view = open(table, true);
-  return !view || view->keys.empty() || view->cursor->pastEnd;
+  return !view || view->keys->empty() || view->cursor->pastEnd;
 }
 
 bool TableCursors::bof(std::string_view table) {
   auto view = open(table, true);
-  return !view || view->keys.empty();
+  return !view || view->keys->empty();
 }
 
 bool TableCursors::append(std::string_view table) {
@@ -156,8 +166,8 @@ bool TableCursors::post(std::string_view table) {
 
 bool TableCursors::remove(std::string_view table, std::int64_t key) {
   auto view = open(table, true);
-  if (!view || !contains(view->keys, key)) return false;
-  const auto& keys = view->keys;
+  if (!view || !contains(*view->keys, key)) return false;
+  const KeyList& keys = *view->keys;
   const auto at = std::lower_bound(keys.begin(), keys.end(), key);
   std::optional<std::int64_t> replacement;
   if (at + 1 != keys.end()) {
@@ -223,7 +233,7 @@ bool TableCursors::positionOn(std::string_view tableName, std::int64_t key) {
   if (row == nullptr || row->objectId != active_) return false;
   if (table->parent() && row->masterKey && !positionOn(*table->parent(), *row->masterKey)) return false;
   auto view = open(tableName, true);
-  if (!view || !contains(view->keys, key)) return false;
+  if (!view || !contains(*view->keys, key)) return false;
   moveTo(*view->cursor, key);
   return true;
 }

@@ -21,11 +21,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <unordered_map>
 #include <vector>
 
 #include "AttributeStore.h"
@@ -77,7 +76,7 @@ class TableCursors {
   struct View {
     const AttributeTable* table;
     Cursor* cursor;
-    std::vector<std::int64_t> keys;
+    const KeyList* keys;  // valid until the table changes
     bool isDetail;
     std::optional<std::int64_t> parentKey;
     std::uint64_t parentMoves;
@@ -85,7 +84,8 @@ class TableCursors {
 
   AttributeStore& store_;
   std::int32_t active_ = 0;
-  std::map<std::pair<std::int32_t, std::string>, Cursor> cursors_;
+  // By object, then by folded table name: a change of the active object looks at that object's only.
+  std::unordered_map<std::int32_t, std::unordered_map<std::string, Cursor>> cursors_;
 
   std::optional<View> open(std::string_view table, bool postPending);
   void postPending(const AttributeTable& table, Cursor& cursor);

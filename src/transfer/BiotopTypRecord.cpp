@@ -59,20 +59,31 @@ void BiotopTypRecord::addFlaeche(const std::string& otherFlaeche) {
   }
 }
 
-void BiotopTypRecord::write() const {
-  if (FindRow(kTable, [this] { return isRowOfThisRecord(); })) {
+void BiotopTypRecord::write(TargetRows& rows) const {
+  if (findRow(rows)) {
     SetStringValue(kTable, "FLAECHE", flaeche_);
   } else {
     append();
+    rows.addCurrentRow();
   }
   for (const auto& zusatzcode : zusatzcodes_) zusatzcode->write();
   for (const auto& vegetationstyp : vegetationstypen_) vegetationstyp->write();
 }
 
-bool BiotopTypRecord::isRowOfThisRecord() const {
+void BiotopTypRecord::write() const {
+  TargetRows rows(kTable);
+  write(rows);
+}
+
+bool BiotopTypRecord::findRow(const TargetRows& rows) const {
   // A record of the target goes back into the row it was read from, so that a target holding
   // two rows with equal codes keeps each row's own area and sub-rows.
-  if (reading_.fromTarget && pkey_ != -1) return GetIntValue(kTable, "PKEY") == pkey_;
+  if (reading_.fromTarget && pkey_ != -1) return rows.moveToKey(pkey_);
+  if (!rows.anyRowWith({biotoptyp_, ffhLrt_, p62Typ_})) return false;
+  return FindRow(kTable, [this] { return hasThisRecordsCodes(); });
+}
+
+bool BiotopTypRecord::hasThisRecordsCodes() const {
   return GetStringValue(kTable, "Biotoptyp") == biotoptyp_ && GetStringValue(kTable, "Oekotyp") == ffhLrt_ &&
          GetStringValue(kTable, "P62_Typ") == p62Typ_;
 }

@@ -4,6 +4,7 @@
 
 #include "transfer/ChildList.h"
 #include "transfer/SingleFieldRecord.h"
+#include "transfer/TargetRows.h"
 #include "transfer/TransferKind.h"
 #include "transfer/VegetationstypRecord.h"
 
@@ -36,7 +37,10 @@ class BiotopTypRecord {
   void merge(BiotopTypRecord& other);
   void addFlaeche(const std::string& otherFlaeche);
   // Updates FLAECHE of the matching row of the active object (the target) or appends a row,
-  // then writes the additional codes and vegetation types below it.
+  // then writes the additional codes and vegetation types below it. The matching row is the
+  // first row of the record's own key (a record read from the target) or codes.
+  void write(TargetRows& rows) const;
+  // Writes this one record, reading the target's rows first.
   void write() const;
 
   const std::string& biotoptyp() const { return biotoptyp_; }
@@ -46,7 +50,8 @@ class BiotopTypRecord {
   bool updateNecessary() const { return updateNecessary_; }
 
  private:
-  bool isRowOfThisRecord() const;
+  bool findRow(const TargetRows& rows) const;
+  bool hasThisRecordsCodes() const;
   void append() const;
 
   Reading reading_;

@@ -106,7 +106,8 @@ void TransferProcess::writeBiotopTypes(int32_t targetId, const BiotopTypRecords&
   tlSetActiveObject(targetId);
   SynchronizeObject(targetId);
   window_->setStatus("Schreibe Daten");
-  for (const auto& record : targetRecords) record->write();
+  TargetRows rows(kTable);
+  for (const auto& record : targetRecords) record->write(rows);
 }
 
 void TransferProcess::freeRecords(BiotopTypRecords& records) {
