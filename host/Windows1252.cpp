@@ -20,6 +20,9 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
+  // Returns the descriptor to its initial state, so that one converter serves many texts.
+  void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
   // Converts as much of in as iconv accepts and appends it to out; in keeps the rest. False when
   // iconv stopped at a sequence it cannot convert.
   bool convert(std::string_view& in, std::string& out) {
@@ -58,7 +61,9 @@ std::size_t announcedContinuations(unsigned char lead) {
 }  // namespace
 
 std::string ansiToUtf8(std::string_view ansi) {
-  Converter converter("UTF-8", "WINDOWS-1252");
+  // Opening a descriptor costs more than most conversions; every host call converts texts.
+  thread_local Converter converter("UTF-8", "WINDOWS-1252");
+  converter.reset();
   std::string out;
   out.reserve(ansi.size());
   while (!converter.convert(ansi, out)) {
@@ -75,7 +80,8 @@ std::string ansiToUtf8(std::string_view ansi) {
 }
 
 std::string utf8ToAnsi(std::string_view utf8) {
-  Converter converter("WINDOWS-1252", "UTF-8");
+  thread_local Converter converter("WINDOWS-1252", "UTF-8");
+  converter.reset();
   std::string out;
   out.reserve(utf8.size());
   while (!converter.convert(utf8, out)) {
