@@ -36,12 +36,24 @@ void reportFailure(const std::string& file, const std::string& reason) {
   platform::ui().showMessage(platform::MessageKind::Error, text);
 }
 
+// A directory that is not there is no project without a change list: its name may have lost
+// characters on its way through the host's 8-bit texts.
+void reportMissingDirectory(const std::string& directory) {
+  platform::ui().showMessage(platform::MessageKind::Error,
+                             Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
+                                  "geprüft werden: das Projektverzeichnis ") +
+                                 directory + Ansi(" wurde nicht gefunden."));
+}
+
 }  // namespace
 
 void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   const std::string file = projectDirectory + kFileName;
-  if (!platform::fileExists(file)) return;
+  if (!platform::fileExists(file)) {
+    if (!platform::directoryExists(projectDirectory)) reportMissingDirectory(projectDirectory);
+    return;
+  }
   try {
     const std::string kennung = GetObjectKennung(objectId);
     platform::ChangeListConnection& connection = GetChangeListConnection(projectDirectory);

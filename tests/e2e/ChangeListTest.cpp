@@ -67,6 +67,19 @@ TEST_F(ChangeListMarking, AProjectDirectoryWithUmlautsIsFound) {
   EXPECT_TRUE(traceLines("[Fehler]").empty());
 }
 
+// Windows-1252 has no "Ł": the host names a directory with '?' in its place.
+TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotNameIsReportedNotSkipped) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  open("Łódź");
+  transferTo("GB1");
+  EXPECT_EQ(rows("GB1", "BtypHtyp").size(), 1U) << "the transfer stands";
+  const auto errors = traceLines("[Fehler]");
+  ASSERT_EQ(errors.size(), 1U);
+  EXPECT_NE(errors[0].find("Änderungsliste konnte nicht geprüft werden"), std::string::npos) << errors[0];
+  EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
+}
+
 TEST_F(ChangeListMarking, AProjectWithoutAChangeListGetsNone) {
   sourceAndTargets({"GB1"});
   open();
