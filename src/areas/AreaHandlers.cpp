@@ -1,5 +1,6 @@
 #include "areas/AreaHandlers.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -41,13 +42,18 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
   const BusyFlagHold hold;
   const char separator = platform::decimalSeparator();
   const auto number = ParseUserNumber(value, separator);
-  if (!number) {
+  if (!number || !std::isfinite(*number)) {
     warnNotANumber(value, separator);
     return;
   }
   const auto total = UsableTotalArea(object);
   if (!total) return;
-  SetStringValue(areas::kBtypHtyp, writtenField, convert(*number, *total).text);
+  const AreaFigure converted = convert(*number, *total);
+  if (!std::isfinite(converted.value)) {
+    warnNotANumber(value, separator);
+    return;
+  }
+  SetStringValue(areas::kBtypHtyp, writtenField, converted.text);
 }
 
 void setFlag(const char* newValue, const char* destination, const char* flagField,

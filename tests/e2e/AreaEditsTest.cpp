@@ -56,6 +56,20 @@ TEST_F(AreaEdits, HalvesAreRoundedToTheEvenNeighbour) {
   EXPECT_EQ(valueOf("GB-1", key, "FLAECHE"), "1.0312");
 }
 
+// 1e307 ha give a share beyond the largest double.
+TEST_F(AreaEdits, AnInfiniteOrUndefinedFigureIsRefusedWithAMessage) {
+  const std::vector<std::string> typed = {"INF", "inf", "NaN", "-nan", "1e307"};
+  std::vector<int64_t> keys;
+  for (std::size_t i = 0; i < typed.size(); ++i)
+    keys.push_back(rowOn(static_cast<int32_t>(i + 1), "GB-" + std::to_string(i), host::kClassGB, 4));
+  open();
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    edit("GB-" + std::to_string(i), keys[i], "FLAECHE", typed[i]);
+    EXPECT_EQ(valueOf("GB-" + std::to_string(i), keys[i], "Flaechenanteil"), "") << typed[i];
+    EXPECT_NE(trace.find("[Warnung]"), std::string::npos) << typed[i];
+  }
+}
+
 TEST_F(AreaEdits, PointTypedUnderACommaLocaleWritesNothing) {
   if (areaText(".") != ",") GTEST_SKIP() << "needs a locale with a decimal comma";
   const auto key = rowOn(1, "GB-1", host::kClassGB, 3.2, {{"FLAECHE", "2"}});
