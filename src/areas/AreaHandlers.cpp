@@ -56,8 +56,22 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
   SetStringValue(areas::kBtypHtyp, writtenField, converted.text);
 }
 
+// True while a flag handler writes its flag. A host that attaches a flag handler to a flag
+// field and reports the library's own writes would otherwise call it back without end.
+bool writingFlag = false;
+
+class FlagWrite {
+ public:
+  FlagWrite() { writingFlag = true; }
+  ~FlagWrite() { writingFlag = false; }
+  FlagWrite(const FlagWrite&) = delete;
+  FlagWrite& operator=(const FlagWrite&) = delete;
+};
+
 void setFlag(const char* newValue, const char* destination, const char* flagField,
              bool (*isSet)(const std::string& trimmed)) {
+  if (writingFlag) return;  // our own write answered: the outer call holds BusyFlag and clears it
+  const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
   const std::string value = Trim(destination != nullptr ? destination : newValue);
   SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));

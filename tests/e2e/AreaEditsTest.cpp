@@ -117,6 +117,26 @@ TEST_F(AreaEdits, TheOwnWriteFindsTheOtherHandlerInactive) {
   EXPECT_EQ(host->callCount("tlGetActiveGeoObject"), 1);
 }
 
+// Attached to their own flag fields, or each to the other's, with own writes reported.
+TEST_F(AreaEdits, AFlagHandlerAnsweringItsOwnWriteDoesNotRecurse) {
+  for (const auto& [ffhField, p62Field] :
+       {std::pair{"ist_FFHLRT", "ist_P62_typ"}, {"ist_P62_typ", "ist_FFHLRT"}}) {
+    SCOPED_TRACE(ffhField);
+    project = host::ProjectBuilder{};
+    const auto key = rowOn(1, "GB-1", host::kClassGB, 4);
+    project.setHandlers({{std::string("BtypHtyp.") + ffhField, "SetFFHFlag"},
+                         {std::string("BtypHtyp.") + p62Field, "SetP62Flag"},
+                         {"BtypHtyp.Flaechenanteil", "FlaechenanteilChanged"}});
+    open(ffhField);
+    host->setNotifyOwnWrites(true);
+    host->resetCallCounts();
+    edit("GB-1", key, "ist_FFHLRT", "6510");
+    EXPECT_EQ(host->callCount("tlSetValueByName"), 1);
+    edit("GB-1", key, "Flaechenanteil", "50");
+    EXPECT_EQ(valueOf("GB-1", key, "FLAECHE"), "2") << "BusyFlag was left set";
+  }
+}
+
 TEST_F(AreaEdits, AreasWrittenByATransferGetTheirPercentages) {
   const host::FieldValues wq = {{"Biotoptyp", "WQ"}, {"Oekotyp", "x"}, {"P62_Typ", "p"}};
   rowOn(1, "BT1", host::kClassBT, 2, wq);
