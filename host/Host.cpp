@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ChangeList.h"
+#include "HostApiBarrier.h"
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
@@ -215,6 +216,8 @@ std::int64_t Host::callCount(const std::string& function) const {
 
 std::map<std::string, std::int64_t> Host::callCounts() const { return session_->counts(); }
 void Host::resetCallCounts() { session_->counts().clear(); }
+void Host::failCall(std::int64_t n) { host::failCall(n); }
+std::string Host::failedCall() const { return callFault().failed; }
 
 void Host::setCallObserver(std::function<void(const std::string& function)> observer) {
   session_->callObserver = std::move(observer);

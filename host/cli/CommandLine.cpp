@@ -6,7 +6,7 @@
 namespace tolvar {
 
 const char* const kUsage =
-    "usage: tolvar <project-dir> [--plugin PATH] <command> [args] [, <command> [args]]...\n"
+    "usage: tolvar <project-dir> [--plugin PATH] [--fail-call N] <command> [args] [, <command> [args]]...\n"
     "commands:\n"
     "  objects                                   id, Kennung, class, geometry type, area in ha\n"
     "  tree <Kennung>                            the object's attribute rows as a tree\n"
@@ -20,7 +20,8 @@ const char* const kUsage =
     "  changelist                                list TA_LIST.DBF\n"
     "  changelist-create [<Kennung> <state>]...  create TA_LIST.DBF with these entries\n"
     "  calls                                     host API calls counted so far\n"
-    "The plug-in defaults to aggregate.so next to this program.\n";
+    "The plug-in defaults to aggregate.so next to this program.\n"
+    "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n";
 
 namespace {
 
@@ -82,6 +83,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (args[i] == "--plugin") {
       if (i + 1 == args.size()) throw UsageError("--plugin needs a path");
       line.plugin = args[++i];
+    } else if (args[i] == "--fail-call") {
+      if (i + 1 == args.size()) throw UsageError("--fail-call needs a number");
+      const std::string& number = args[++i];
+      auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), line.failCall);
+      if (error != std::errc() || end != number.data() + number.size() || line.failCall < 1)
+        throw UsageError("--fail-call takes a number from 1");
     } else {
       rest.push_back(args[i]);
     }
