@@ -6,6 +6,7 @@
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
+#include "areas/AreaRowAccess.h"
 #include "boundary/BusyFlag.h"
 #include "boundary/ObjectClasses.h"
 #include "boundary/TolvarApi.h"
@@ -56,7 +57,7 @@ void completeCurrentRow(double totalArea, AreaSums& sums) {
     ++sums.rowsWithoutNumber;
     return;
   }
-  SetStringValue(areas::kBtypHtyp, fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
+  WriteRowField(fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
   sums.hectares += fromHectares ? hectares : derived.value;
   sums.percent += fromHectares ? derived.value : percent;
 }
@@ -106,11 +107,12 @@ int32_t GetAreaTolerance(int32_t classCode) { return classCode == kClassBK ? 10 
 
 void BalanceAreasOfActiveObject() {
   if (BusyFlag) return;
-  const int32_t object = tlGetActiveGeoObject();
-  const int32_t classCode = tlGetClassOf(object);
+  const auto active = GetActiveObjectAndClass();
+  if (!active) return;
+  const int32_t classCode = active->classCode;
   if (classCode != kClassBK && classCode != kClassGB && classCode != kClassFSN) return;
   const BusyFlagHold hold;
-  CalculateAreaBalance(object, classCode);
+  CalculateAreaBalance(active->id, classCode);
 }
 
 void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
@@ -118,10 +120,12 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   if (!totalArea) return;
 
   AreaSums sums;
+  bool anyRow = false;
   tlTableFirst(areas::kBtypHtyp);
   while (tlTableEOF(areas::kBtypHtyp) == 0) {
+    anyRow = true;
     completeCurrentRow(*totalArea, sums);
-    tlTableNext(areas::kBtypHtyp);
+    if (!MoveToNextRow()) return;
   }
   sums.percent = asWritten(sums.percent);
   sums.hectares = asWritten(sums.hectares);
@@ -138,8 +142,16 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   }
   // The sums stay unrounded and in the user's notation, unlike the row figures.
   const char separator = platform::decimalSeparator();
-  SetStringValue(areas::kBtypHtyp, areas::kGesFl, LocaleNumberText(sums.hectares, separator));
-  SetStringValue(areas::kBtypHtyp, areas::kGesProz, LocaleNumberText(sums.percent, separator));
+  const std::string hectares = LocaleNumberText(sums.hectares, separator);
+  const std::string percent = LocaleNumberText(sums.percent, separator);
+  if (anyRow) {
+    WriteRowField(areas::kGesFl, hectares);
+    WriteRowField(areas::kGesProz, percent);
+  } else {
+    // Without a row there is nowhere for the sums to go; the host refusing them is no news.
+    SetStringValue(areas::kBtypHtyp, areas::kGesFl, hectares);
+    SetStringValue(areas::kBtypHtyp, areas::kGesProz, percent);
+  }
 }
 
 }  // namespace aggregate

@@ -6,6 +6,7 @@
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
+#include "areas/AreaRowAccess.h"
 #include "boundary/BusyFlag.h"
 #include "boundary/ObjectClasses.h"
 #include "boundary/TolvarApi.h"
@@ -32,9 +33,9 @@ void warnNotANumber(const std::string& value, char separator) {
 
 void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
   if (BusyFlag) return;
-  const int32_t object = tlGetActiveGeoObject();
-  const int32_t classCode = tlGetClassOf(object);
-  if (classCode != kClassBK && classCode != kClassGB) return;
+  const auto active = GetActiveObjectAndClass();
+  if (!active || (active->classCode != kClassBK && active->classCode != kClassGB)) return;
+  const int32_t object = active->id;
   const std::string value = Trim(newValue);
   if (value.empty()) return;
 
@@ -53,7 +54,7 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
     warnNotANumber(value, separator);
     return;
   }
-  SetStringValue(areas::kBtypHtyp, writtenField, converted.text);
+  WriteRowField(writtenField, converted.text);
 }
 
 // True while a flag handler writes its flag. A host that attaches a flag handler to a flag
@@ -74,7 +75,7 @@ void setFlag(const char* newValue, const char* destination, const char* flagFiel
   const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
   const std::string value = Trim(destination != nullptr ? destination : newValue);
-  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
+  WriteRowField(flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
 }
 
 bool startsWithDigit(const std::string& value) {
