@@ -15,13 +15,13 @@ target_compile_options(aggregate_core PRIVATE -fvisibility=hidden -fvisibility-i
 target_link_libraries(aggregate_core PRIVATE PkgConfig::SQLITE3 PkgConfig::MDBSQL ${SHAPELIB_LIBRARY})
 
 # The plug-in: the host API stays undefined; the host process provides it.
-add_library(aggregate MODULE ${AGGREGATE_EXPORT_SOURCE})
+add_library(aggregate MODULE ${AGGREGATE_EXPORT_SOURCES})
 set_target_properties(aggregate PROPERTIES PREFIX "" OUTPUT_NAME "aggregate")
 target_compile_options(aggregate PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
 target_link_libraries(aggregate PRIVATE aggregate_core)
 target_link_options(aggregate PRIVATE
-  "-Wl,--version-script=${PROJECT_SOURCE_DIR}/src/boundary/aggregate.map")
-set_target_properties(aggregate PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/src/boundary/aggregate.map")
+  "-Wl,--version-script=${AGGREGATE_EXPORTS_DIR}/aggregate.map")
+set_target_properties(aggregate PROPERTIES LINK_DEPENDS "${AGGREGATE_EXPORTS_DIR}/aggregate.map")
 
 if(EXISTS "${PROJECT_SOURCE_DIR}/host/CMakeLists.txt")
   add_subdirectory(host)

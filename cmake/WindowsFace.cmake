@@ -7,7 +7,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}")
 
 # Import library of the host's tlAPI32.dll. On 32-bit x86 the code refers to the stdcall names
 # (tlX@n) while the DLL exports them undecorated; elsewhere the decoration does not exist.
-set(tlapi_def "${PROJECT_SOURCE_DIR}/src/boundary/tlAPI32.def")
+set(tlapi_def "${PROJECT_SOURCE_DIR}/src/contract/tlAPI32.def")
 set(tlapi_import_lib "${CMAKE_BINARY_DIR}/libtlAPI32.a")
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(tlapi_def_for_target "${tlapi_def}")
@@ -40,7 +40,7 @@ target_link_libraries(aggregate_core PUBLIC tlapi32 PRIVATE user32 gdi32 ole32 o
 
 configure_file("${PROJECT_SOURCE_DIR}/src/platform/windows/aggregate.rc.in"
                "${CMAKE_BINARY_DIR}/aggregate.rc" @ONLY)
-add_library(aggregate SHARED ${AGGREGATE_EXPORT_SOURCE} "${PROJECT_SOURCE_DIR}/src/boundary/aggregate.def"
+add_library(aggregate SHARED ${AGGREGATE_EXPORT_SOURCES} "${AGGREGATE_EXPORTS_DIR}/aggregate.def"
                              "${CMAKE_BINARY_DIR}/aggregate.rc")
 set_target_properties(aggregate PROPERTIES PREFIX "" OUTPUT_NAME "aggregate")
 target_link_libraries(aggregate PRIVATE aggregate_core)

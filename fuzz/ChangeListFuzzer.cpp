@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/ChangeListFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {

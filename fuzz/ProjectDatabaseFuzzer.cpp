@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "FuzzFile.h"
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/ProjectDatabase.h"
 
 namespace {

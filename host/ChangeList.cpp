@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "Host.h"
-#include "platform/TextEncoding.h"
+#include "Windows1252.h"
 
 namespace host {
 
-using aggregate::platform::ansiToUtf8;
-using aggregate::platform::utf8ToAnsi;
+using host::ansiToUtf8;
+using host::utf8ToAnsi;
 
 namespace {
 

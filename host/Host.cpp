@@ -7,12 +7,12 @@
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
-#include "platform/TextEncoding.h"
+#include "Windows1252.h"
 
 namespace host {
 
-using aggregate::platform::ansiToUtf8;
-using aggregate::platform::utf8ToAnsi;
+using host::ansiToUtf8;
+using host::utf8ToAnsi;
 
 namespace {
 

@@ -1,19 +1,19 @@
 // tl* functions on objects.
 #include "HostApiBarrier.h"
 #include "HostBuffer.h"
-#include "boundary/TolvarApi.h"
-#include "platform/TextEncoding.h"
+#include "TolvarApi.h"
+#include "Windows1252.h"
 
-using aggregate::platform::ansiToUtf8;
-using aggregate::platform::utf8ToAnsi;
+using host::ansiToUtf8;
 using host::flag;
 using host::serve;
 using host::Session;
+using host::utf8ToAnsi;
 
 namespace {
 
 // The plug-in's Kennung buffers hold 128 characters and the zero.
-constexpr std::int32_t kKennungCapacity = 128;
+constexpr std::int32_t kKennungCapacity = TL_KENNUNG_CAPACITY;
 
 const host::GeoObject* objectOf(Session& s, std::int32_t id) { return s.project().objects.find(id); }
 

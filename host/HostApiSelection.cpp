@@ -3,13 +3,13 @@
 
 #include "HostApiBarrier.h"
 #include "TextCase.h"
-#include "boundary/TolvarApi.h"
-#include "platform/TextEncoding.h"
+#include "TolvarApi.h"
+#include "Windows1252.h"
 
-using aggregate::platform::utf8ToAnsi;
 using host::flag;
 using host::serve;
 using host::Session;
+using host::utf8ToAnsi;
 
 extern "C" {
 

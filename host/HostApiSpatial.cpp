@@ -3,10 +3,10 @@
 
 #include "HostApiBarrier.h"
 #include "Spatial.h"
-#include "boundary/TolvarApi.h"
-#include "platform/TextEncoding.h"
+#include "TolvarApi.h"
+#include "Windows1252.h"
 
-using aggregate::platform::ansiToUtf8;
+using host::ansiToUtf8;
 using host::serve;
 using host::Session;
 

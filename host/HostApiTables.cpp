@@ -2,14 +2,14 @@
 #include "HostApiBarrier.h"
 #include "HostBuffer.h"
 #include "ProjectDatabase.h"
-#include "boundary/TolvarApi.h"
-#include "platform/TextEncoding.h"
+#include "TolvarApi.h"
+#include "Windows1252.h"
 
-using aggregate::platform::ansiToUtf8;
-using aggregate::platform::utf8ToAnsi;
+using host::ansiToUtf8;
 using host::flag;
 using host::serve;
 using host::Session;
+using host::utf8ToAnsi;
 
 namespace {
 

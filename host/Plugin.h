@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "boundary/TolvarApi.h"
+#include "TolvarApi.h"
 
 namespace host {
 

@@ -23,3 +23,7 @@ if [ -x scripts/check-windows.sh ]; then
   echo "== Windows face"
   bash scripts/check-windows.sh
 fi
+
+echo "== release package"
+bash scripts/package.sh
+bash scripts/check-package.sh

@@ -7,6 +7,8 @@
 
 #include "CommandLine.h"
 #include "Printing.h"
+#include "RenderPainter.h"
+#include "RenderScene.h"
 
 namespace tolvar {
 
@@ -43,6 +45,8 @@ class CommandRunner {
       printChangeList(out_, host::readChangeList(host_.changeListPath()));
     } else if (name == "changelist-create") {
       createChangeList(a);
+    } else if (name == "render") {
+      paintToFile(collectRenderScene(host_, a[0]), a[1]);
     } else if (name == "calls") {
       for (const auto& [function, count] : host_.callCounts()) out_ << function << "\t" << count << "\n";
     }

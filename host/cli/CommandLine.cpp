@@ -3,6 +3,8 @@
 #include <charconv>
 #include <map>
 
+#include "RenderPainter.h"
+
 namespace tolvar {
 
 const char* const kUsage =
@@ -20,6 +22,8 @@ const char* const kUsage =
     "  changelist                                list TA_LIST.DBF\n"
     "  changelist-create [<Kennung> <state>]...  create TA_LIST.DBF with these entries\n"
     "  calls                                     host API calls counted so far\n"
+    "  render <Kennung> <file.svg|file.png>      draw the object with what lies on it and its\n"
+    "                                            aggregated rows\n"
     "The plug-in defaults to aggregate.so next to this program.\n"
     "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n";
 
@@ -44,6 +48,7 @@ const std::map<std::string, Arity>& arities() {
       {"changelist", {0, 0}},
       {"calls", {0, 0}},
       {"changelist-create", {0, many}},
+      {"render", {2, 2}},
   };
   return table;
 }
@@ -64,6 +69,9 @@ void check(const Command& command) {
   }
   if (command.name == "notify-own-writes" && command.args[0] != "on" && command.args[0] != "off") {
     throw UsageError("notify-own-writes takes on or off");
+  }
+  if (command.name == "render" && !pictureFormatOf(command.args[1])) {
+    throw UsageError("render writes a .svg or a .png file");
   }
   if (command.name == "changelist-create" && count % 2 != 0) {
     throw UsageError("changelist-create takes pairs of Kennung and state");

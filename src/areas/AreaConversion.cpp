@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"

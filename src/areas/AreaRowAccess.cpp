@@ -1,7 +1,7 @@
 #include "areas/AreaRowAccess.h"
 
 #include "areas/AreaFields.h"
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 

@@ -4,8 +4,8 @@
 #include <exception>
 #include <vector>
 
-#include "boundary/LibraryError.h"
-#include "boundary/TolvarApi.h"
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
 #include "hostdata/TextConventions.h"
 #include "platform/FileSystem.h"
 #include "platform/RegionalSettings.h"
@@ -19,8 +19,6 @@ namespace {
 constexpr int32_t kStringValueCount = 4095;
 constexpr int32_t kIntValueCount = 1023;
 constexpr int32_t kValueByKeyCount = 4096;
-constexpr int32_t kPathCount = 255;
-constexpr int32_t kKennungCount = 128;
 
 // A buffer for n characters and the terminating zero, starting as an empty text.
 class HostBuffer {
@@ -97,7 +95,7 @@ std::string GetValueByPKey(const std::string& table, const std::string& field, i
 
 std::string GetObjectKennung(int32_t objectId) {
   try {
-    HostBuffer kennung(kKennungCount);
+    HostBuffer kennung(TL_KENNUNG_CAPACITY);
     return readObjectData(objectId, kennung, false);
   } catch (...) {
     return {};
@@ -105,12 +103,12 @@ std::string GetObjectKennung(int32_t objectId) {
 }
 
 void SynchronizeObject(int32_t objectId) {
-  HostBuffer kennung(kKennungCount);
+  HostBuffer kennung(TL_KENNUNG_CAPACITY);
   readObjectData(objectId, kennung, true);
 }
 
 std::string GetProjectDirectory() {
-  HostBuffer buffer(kPathCount);
+  HostBuffer buffer(TL_PATH_CAPACITY);
   tlGetProjectDir(buffer.data(), buffer.count());
   std::string directory = buffer.text();
   if (directory.empty() || directory.back() != platform::pathDelimiter())
@@ -119,7 +117,7 @@ std::string GetProjectDirectory() {
 }
 
 std::string GetProjectDatabasePath() {
-  HostBuffer buffer(kPathCount);
+  HostBuffer buffer(TL_PATH_CAPACITY);
   tlGetProjectDB(buffer.data(), buffer.count());
   return buffer.text();
 }

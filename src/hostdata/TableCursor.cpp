@@ -14,6 +14,13 @@ bool DeleteCurrentRow(const char* table) {
   return tlGetRecordCountOf(table) < rowsBefore;
 }
 
+bool DeleteAllRows(const char* table) {
+  while (tlGetRecordCountOf(table) > 0) {
+    if (!DeleteCurrentRow(table)) return false;
+  }
+  return true;
+}
+
 void AppendRow(const char* table, std::initializer_list<FieldValue> values) {
   tlAppendRecord(table);
   for (const FieldValue& entry : values) SetStringValue(table, entry.field, entry.value);

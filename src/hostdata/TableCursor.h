@@ -1,10 +1,11 @@
 #pragma once
-// Walks of the host's table cursors on the active object. A detail table shows only the rows of
+// Walks of the host's table cursors on the active object, relying only on the cursor rules every
+// host keeps (contract/TolvarApi.h). A detail table shows only the rows of
 // its parent table's current row, so every walk below relies on the cursor its caller placed.
 #include <initializer_list>
 #include <string>
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 namespace aggregate {
 
@@ -35,6 +36,10 @@ bool FindRowWithValue(const char* table, const char* field, const std::string& v
 // the table shrank. Delete loops rely on the host removing the row and moving on; they must end
 // when it does not.
 bool DeleteCurrentRow(const char* table);
+
+// Deletes the current row until the table is empty: true then, false when a delete removed
+// nothing. Asks the row count, never BOF or EOF, which hosts set differently after moves.
+bool DeleteAllRows(const char* table);
 
 struct FieldValue {
   const char* field;

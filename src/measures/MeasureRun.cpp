@@ -3,13 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/IntList.h"
-#include "boundary/LibraryError.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
+#include "common/IntegerList.h"
+#include "common/LibraryError.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
-#include "measures/BiotopTypesOfMeasure.h"
-#include "measures/FundortArtenOfMeasure.h"
+#include "measures/BiotopeTypesOfMeasure.h"
+#include "measures/EmptyMeasureTables.h"
+#include "measures/MeasureProgressWindow.h"
+#include "measures/ProjectDatabaseConnection.h"
+#include "measures/SpeciesOfMeasure.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
@@ -19,10 +22,10 @@ namespace {
 
 // What FindSelectedMAS gathers and the loop counts; lives for one run.
 struct MeasureRunState {
-  TIntegerlist MASObjectList;       // selected measures, in the host's order
-  TIntegerlist SelectedObjectList;  // every selected object, to restore the selection
-  int32_t MASCounter = 0;
-  std::string MASTotalText;
+  IntegerList measureIds;   // selected measures, in the host's order
+  IntegerList selectedIds;  // every selected object, to restore the selection
+  int32_t counter = 0;
+  std::string totalText;
 };
 
 std::optional<MeasureRunState> currentRun;
@@ -36,27 +39,29 @@ class CurrentRunScope {
   MeasureRunState& state() { return *currentRun; }
 };
 
-void AggregateMASObject(int32_t measureId, TFrmAggregateMAS& form, const MeasureRunState& run) {
-  form.SetKennungsLabel(measureId, run.MASCounter, run.MASTotalText);
-  form.DeleteTargetData(measureId);
-  TBiotopTypDataSets biotopTypes;
-  TFundortDataSets fundorte;
-  CollectBiotopTypes(measureId, form, biotopTypes);
-  MarkBiotopTypDoublettes(biotopTypes);
-  CalcFlaechenanteile(measureId, biotopTypes);
-  WriteBiotopTypDataSets(biotopTypes);
+void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
+                        MeasureProgressWindow& progress, const MeasureRunState& run) {
+  progress.showMeasure(measureId, run.counter, run.totalText);
+  EmptyMeasureTables();
+  MeasureBiotopeTypes biotopeTypes;
+  MeasureSpeciesList species;
+  CollectBiotopeTypes(measureId, database, progress, biotopeTypes);
+  MarkDuplicateBiotopeTypes(biotopeTypes);
+  CalculateShares(measureId, biotopeTypes);
+  WriteBiotopeTypes(biotopeTypes);
   // After the biotope types: the species go beneath an "OZ" row that step may have written.
-  CollectFundortArten(measureId, form, fundorte);
-  MarkFundortDoubletten(fundorte);
-  WriteFundortDataSets(fundorte);
+  CollectSpecies(measureId, database, progress, species);
+  MarkDuplicateSpecies(species);
+  WriteSpeciesList(species);
 }
 
 // A failing measure may be left emptied or half written, so the user learns which one it was.
-void AggregateMASObjectNamingFailure(int32_t measureId, TFrmAggregateMAS& form, const MeasureRunState& run) {
+void AggregateMASObjectNamingFailure(int32_t measureId, ProjectDatabaseConnection& database,
+                                     MeasureProgressWindow& progress, const MeasureRunState& run) {
   try {
-    AggregateMASObject(measureId, form, run);
+    AggregateMASObject(measureId, database, progress, run);
   } catch (const std::exception& failure) {
-    throw LibraryError(Ansi("Die Maßnahme ") + form.LabelAktuellesObjekt() +
+    throw LibraryError(Ansi("Die Maßnahme ") + progress.label() +
                        Ansi(" wurde nicht vollständig aggregiert:\r\n") + failure.what());
   }
 }
@@ -69,31 +74,32 @@ void RunMASAggregation() {
   CurrentRunScope run;
   MeasureRunState& state = run.state();
   const UpdateBracket update;
-  TFrmAggregateMAS form;
+  MeasureProgressWindow progress;
+  ProjectDatabaseConnection database;
 
   tlIterateObjects(0, "aggregate.dll", "FindSelectedMAS");
-  if (state.MASObjectList.Size() == 0) {
+  if (state.measureIds.size() == 0) {
     platform::ui().showMessage(platform::MessageKind::Warning,
                                Ansi("Kein Objekt der Klasse MAS (Massnahmen) selektiert!"));
     return;
   }
   hourglass.emplace();
-  form.show();
+  progress.show();
   // Without a database every measure would be emptied and then fail; the user has been told.
-  if (!form.OpenProjektDB()) return;
+  if (!database.open()) return;
   tlDeselectAll();
-  state.MASTotalText = std::to_string(state.MASObjectList.Size());
-  for (int32_t i = 0; i < state.MASObjectList.Size(); ++i) {
-    const int32_t measureId = state.MASObjectList[i];
-    ++state.MASCounter;
+  state.totalText = std::to_string(state.measureIds.size());
+  for (int32_t i = 0; i < state.measureIds.size(); ++i) {
+    const int32_t measureId = state.measureIds[i];
+    ++state.counter;
     tlSetActiveObject(measureId);
     tlEnsureData(measureId);
-    AggregateMASObjectNamingFailure(measureId, form, state);
+    AggregateMASObjectNamingFailure(measureId, database, progress, state);
     // Cancel is only honoured here, so that no measure is left half written.
-    form.processMessages();
-    if (form.blnCancelPressed()) break;
+    progress.processMessages();
+    if (progress.cancelPressed()) break;
   }
-  for (int32_t i = 0; i < state.SelectedObjectList.Size(); ++i) tlAddToSelection(state.SelectedObjectList[i]);
+  for (int32_t i = 0; i < state.selectedIds.size(); ++i) tlAddToSelection(state.selectedIds[i]);
 }
 
 }  // namespace
@@ -106,8 +112,8 @@ void AggregateSelectedMeasures() {
 
 void FindSelectedMAS(const TObjectInfo* info) {
   if (!currentRun || info == nullptr) return;
-  if (info->ClassCode == kClassMAS) currentRun->MASObjectList.add(info->ObjectID);
-  currentRun->SelectedObjectList.add(info->ObjectID);
+  if (info->ClassCode == kClassMAS) currentRun->measureIds.add(info->ObjectID);
+  currentRun->selectedIds.add(info->ObjectID);
 }
 
 }  // namespace aggregate

@@ -1,5 +1,5 @@
 #pragma once
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 namespace aggregate {
 

@@ -9,7 +9,7 @@
 namespace aggregate {
 
 template <class Node>
-using TOwnedList = std::vector<std::unique_ptr<Node>>;
+using OwnedList = std::vector<std::unique_ptr<Node>>;
 
 // Visits the items of theirs from the last to the first. An item that one of mine matches
 // (searched from the first over mine as it is at that moment, so including items taken over
@@ -17,7 +17,7 @@ using TOwnedList = std::vector<std::unique_ptr<Node>>;
 // to the end of mine. So taken-over items arrive in reverse order, and every item keeps exactly
 // one owner.
 template <class Node, class Matches, class Absorb>
-void MergeChildList(TOwnedList<Node>& mine, TOwnedList<Node>& theirs, Matches&& matches, Absorb&& absorb) {
+void MergeChildList(OwnedList<Node>& mine, OwnedList<Node>& theirs, Matches&& matches, Absorb&& absorb) {
   for (auto index = theirs.size(); index-- > 0;) {
     Node& other = *theirs[index];
     Node* match = nullptr;
@@ -46,7 +46,7 @@ auto SameIdentity(Identity identity) {
 
 // Items whose identity mine already holds simply stay with theirs.
 template <class Node, class Identity>
-void MergeChildList(TOwnedList<Node>& mine, TOwnedList<Node>& theirs, Identity&& identity) {
+void MergeChildList(OwnedList<Node>& mine, OwnedList<Node>& theirs, Identity&& identity) {
   MergeChildList(mine, theirs, SameIdentity(identity), [](const Node&, const Node&) {});
 }
 
@@ -55,7 +55,7 @@ template <class Node, class Keep>
 void ReadChildRows(const char* table, std::vector<std::unique_ptr<Node>>& children, Keep&& keep) {
   ForEachRow(table, [&] {
     auto child = std::make_unique<Node>();
-    child->ReadData();
+    child->read();
     if (keep(*child)) children.push_back(std::move(child));
   });
 }

@@ -1,35 +1,37 @@
 #include "transfer/TransferRun.h"
 
-#include "boundary/IntList.h"
-#include "boundary/ObjectClasses.h"
-#include "boundary/TolvarApi.h"
 #include "changelist/ChangeListMarking.h"
+#include "common/IntegerList.h"
+#include "contract/TolvarApi.h"
+#include "hostdata/ObjectClasses.h"
 #include "platform/UserInterface.h"
+#include "transfer/TransferProcess.h"
 #include "transfer/TransferSelection.h"
 #include "transfer/TransferStopped.h"
-#include "transfer/fProcessAggregation_TLApi.h"
 
 namespace aggregate {
 
-void RunTransfer(int32_t transitionType, int32_t sourceClass, int32_t targetClass) {
-  TTransferSelection& selection = TransferSelection();
-  selection.sourceClass = sourceClass;
-  selection.targetClass = targetClass;
-  TIntegerlist selected;
-  if (!CheckTransferSelection(GetClassDisplayName(targetClass), GetClassDisplayName(sourceClass), selected))
+void RunTransfer(TransferKind kind) {
+  const TransferKindRow& row = RowOf(kind);
+  TransferSelection& selection = CurrentTransferSelection();
+  selection.sourceClass = row.sourceClass;
+  selection.targetClass = row.targetClass;
+  IntegerList selected;
+  if (!CheckTransferSelection(GetClassDisplayName(row.targetClass), GetClassDisplayName(row.sourceClass),
+                              selected))
     return;
 
-  const int32_t master = selection.masterObjectId;
-  tlSetActiveObject(master);
+  const int32_t target = selection.masterObjectId;
+  tlSetActiveObject(target);
   try {
-    TFormProcessAggregation_TLApi form(transitionType, selection.masterObjectKennung);
-    form.process(transitionType, selected, master);
+    TransferProcess process(row, selection.masterObjectKennung);
+    process.run(selected, target);
   } catch (const TransferStopped& stop) {
-    // The form is gone and the cursor restored before the user reads why.
+    // The window is gone and the cursor restored before the user reads why.
     platform::ui().showMessage(platform::MessageKind::Error, stop.what());
     return;
   }
-  MarkObjectChanged(master);
+  MarkObjectChanged(target);
 }
 
 }  // namespace aggregate

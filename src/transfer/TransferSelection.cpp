@@ -9,14 +9,14 @@ namespace {
 void refuse(const std::string& text) { platform::ui().showMessage(platform::MessageKind::Error, text); }
 }  // namespace
 
-TTransferSelection& TransferSelection() {
-  static TTransferSelection selection;
+TransferSelection& CurrentTransferSelection() {
+  static TransferSelection selection;
   return selection;
 }
 
 bool CheckTransferSelection(const std::string& targetName, const std::string& sourceName,
-                            TIntegerlist& selected) {
-  TTransferSelection& selection = TransferSelection();
+                            IntegerList& selected) {
+  TransferSelection& selection = CurrentTransferSelection();
   selection.sourceCount = 0;
   selection.targetCount = 0;
   selection.onlyAllowedClasses = true;
@@ -44,7 +44,7 @@ bool CheckTransferSelection(const std::string& targetName, const std::string& so
 
 void CheckObjectSelection(const TObjectInfo* info) {
   if (info == nullptr) return;
-  TTransferSelection& selection = TransferSelection();
+  TransferSelection& selection = CurrentTransferSelection();
   if (selection.selectedObjects != nullptr) selection.selectedObjects->add(info->ObjectID);
   if (info->ClassCode == selection.targetClass) {
     ++selection.targetCount;

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "boundary/IntList.h"
-#include "boundary/TolvarApi.h"
+#include "common/IntegerList.h"
+#include "contract/TolvarApi.h"
 
 namespace aggregate {
 
-struct TTransferSelection {
+struct TransferSelection {
   int32_t sourceClass = 0;
   int32_t targetClass = 0;
   int32_t sourceCount = 0;
@@ -19,15 +19,15 @@ struct TTransferSelection {
   int32_t masterObjectId = 0;
   std::string masterObjectKennung;
   // The running check's list; none outside a check.
-  TIntegerlist* selectedObjects = nullptr;
+  IntegerList* selectedObjects = nullptr;
 };
 
-TTransferSelection& TransferSelection();
+TransferSelection& CurrentTransferSelection();
 
 // Has the host iterate the selection into selected and tells the user, in order, each rule the
 // selection breaks: no source object, not exactly one target object, objects of other classes.
 bool CheckTransferSelection(const std::string& targetName, const std::string& sourceName,
-                            TIntegerlist& selected);
+                            IntegerList& selected);
 // Iteration callback: one call per selected object, from inside CheckTransferSelection.
 void CheckObjectSelection(const TObjectInfo* info);
 

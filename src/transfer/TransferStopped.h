@@ -1,5 +1,5 @@
 #pragma once
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 
 namespace aggregate {
 

@@ -1,4 +1,4 @@
 /* Compiles the host API header as C. */
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 int tolvarapi_c_check_size(void) { return (int)sizeof(TObjectInfo); }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 namespace fakehost {
 

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
+#include <iterator>
 
 #include "ClassCodes.h"
 #include "MeasureAggregationSupport.h"
+#include "TempDir.h"
 
 using e2e::localeNumber;
 using host::kClassBT;
@@ -174,6 +177,30 @@ TEST_F(FixtureProject, WithoutADatabaseNoMeasureIsTouched) {
   EXPECT_TRUE(contains(err, "[Fenster zu]")) << err;
   EXPECT_EQ(project.dump("M-Fix"), before);
   EXPECT_EQ(project.tolvar().selection(), (Lines{"M-Fix", "B101"}));
+}
+
+// An Access file cut short, or a SQLite header with garbage after it, cannot be connected: the
+// user is told once, and no measure is emptied.
+TEST_F(FixtureProject, ADamagedDatabaseTouchesNoMeasure) {
+  project.aggregate({"M-Fix"});
+  const Lines before = project.dump("M-Fix");
+  std::ifstream fixture(kFixtures + "/project_small.mdb", std::ios::binary);
+  const std::string whole{std::istreambuf_iterator<char>(fixture), std::istreambuf_iterator<char>()};
+  const testsupport::TempDir dir;
+  const std::string damaged[] = {whole.substr(0, 65536), whole.substr(0, whole.size() / 2),
+                                 std::string("SQLite format 3\0", 16) + std::string(8192, 'x')};
+  for (const std::string& content : damaged) {
+    const std::string database = (dir / "projekt.mdb").string();
+    std::ofstream(database, std::ios::binary | std::ios::trunc) << content;
+    project.tolvar().reportProjectDatabase(database);
+    const std::string err = project.aggregate({"M-Fix", "B101"});
+    EXPECT_TRUE(contains(
+        err, "[Fehler] Verbindung zur Projektdatenbank " + database + "  konnte nicht aufgebaut werden!\n"))
+        << err;
+    EXPECT_EQ(err.find("[Fehler]"), err.rfind("[Fehler]")) << err;
+    EXPECT_EQ(project.dump("M-Fix"), before);
+    EXPECT_EQ(project.tolvar().selection(), (Lines{"M-Fix", "B101"}));
+  }
 }
 
 }  // namespace

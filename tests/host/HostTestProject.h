@@ -12,7 +12,7 @@
 #include "Host.h"
 #include "ProjectBuilder.h"
 #include "TempDir.h"
-#include "boundary/TolvarApi.h"
+#include "TolvarApi.h"
 
 namespace hosttest {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
+#include "hostdata/ObjectClasses.h"
 
 using namespace aggregate;
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/ExportGuard.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
+#include "exports/ExportBarrier.h"
+#include "hostdata/ObjectClasses.h"
 #include "platform/RegionalSettings.h"
 
 using namespace aggregate;

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/RegionalSettings.h"

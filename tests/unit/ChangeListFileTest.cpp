@@ -13,7 +13,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "boundary/BusyFlag.h"
-#include "boundary/ExportGuard.h"
-#include "boundary/ObjectClasses.h"
+#include "common/BusyFlag.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
+#include "exports/ExportBarrier.h"
+#include "hostdata/ObjectClasses.h"
 #include "platform/TextEncoding.h"
 
 using namespace aggregate;

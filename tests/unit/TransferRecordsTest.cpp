@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 #include "doubles/FakeTables.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/RegionalSettings.h"
-#include "transfer/clsBiotoptyp.h"
+#include "transfer/BiotopTypRecord.h"
 
 using namespace aggregate;
 using testdoubles::Row;
@@ -56,65 +56,68 @@ class TransferRecords : public ::testing::Test {
   void TearDown() override { fakehost::reset(); }
 
   // Reads every BtypHtyp row of an object with these rows.
-  static TBiotopTypList read(std::vector<Row> rows, int32_t transitionType, int32_t objectId = 1) {
+  static BiotopTypRecords read(std::vector<Row> rows, const BiotopTypRecord::Reading& reading,
+                               int32_t objectId = 1) {
     TableTree tables(std::move(rows));
-    TBiotopTypList records;
+    BiotopTypRecords records;
     tlTableFirst("BtypHtyp");
     while (tlTableEOF("BtypHtyp") == 0) {
-      records.push_back(std::make_unique<TBiotopTypData>(transitionType, objectId));
-      records.back()->ReadData(objectId);
+      records.push_back(std::make_unique<BiotopTypRecord>(reading, objectId));
+      records.back()->read(objectId);
       tlTableNext("BtypHtyp");
     }
     return records;
   }
-  static std::unique_ptr<TBiotopTypData> readOne(Row row, int32_t transitionType = 9, int32_t objectId = 1) {
-    auto records = read({std::move(row)}, transitionType, objectId);
+  static std::unique_ptr<BiotopTypRecord> readOne(
+      Row row, const BiotopTypRecord::Reading& reading = BiotopTypRecord::kTargetReading,
+      int32_t objectId = 1) {
+    auto records = read({std::move(row)}, reading, objectId);
     return std::move(records.at(0));
   }
 
   // What writing the record into an object with these rows leaves there.
-  static std::vector<Row> written(const TBiotopTypData& record, std::vector<Row> rows = {}) {
+  static std::vector<Row> written(const BiotopTypRecord& record, std::vector<Row> rows = {}) {
     TableTree tables(std::move(rows));
-    record.WriteData();
+    record.write();
     return tables.roots;
   }
 };
 
 TEST_F(TransferRecords, FitIgnoresAreaAndSubRecordsButNotTheThreeCodes) {
   const auto record = readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", "p"));
-  EXPECT_TRUE(record->Fits(*readOne(btyp("WQ", "5", {}, {}, "x", "p"))));
-  EXPECT_FALSE(record->Fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "y", "p"))));
-  EXPECT_FALSE(record->Fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", ""))));
-  EXPECT_FALSE(record->Fits(*readOne(btyp("wq", "1", {zusatz("a")}, {}, "x", "p"))));
+  EXPECT_TRUE(record->fits(*readOne(btyp("WQ", "5", {}, {}, "x", "p"))));
+  EXPECT_FALSE(record->fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "y", "p"))));
+  EXPECT_FALSE(record->fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", ""))));
+  EXPECT_FALSE(record->fits(*readOne(btyp("wq", "1", {zusatz("a")}, {}, "x", "p"))));
 }
 
 TEST_F(TransferRecords, AreasAreSummedWhicheverSeparatorTheyUse) {
   auto target = readOne(btyp("WQ", "1.5"));
-  target->Merge(*readOne(btyp("WQ", "9"), 1, 7));
-  EXPECT_EQ(target->Flaeche(), number("3.75"));
-  target->SummarizeFFlaeche("0,25");
-  EXPECT_EQ(target->Flaeche(), "4");
+  target->merge(*readOne(btyp("WQ", "9"), BiotopTypRecord::sourceReading(RowOf(TransferKind::BtToGb)), 7));
+  EXPECT_EQ(target->flaeche(), number("3.75"));
+  target->addFlaeche("0,25");
+  EXPECT_EQ(target->flaeche(), "4");
 }
 
 TEST_F(TransferRecords, AnEmptyAreaTakesTheOtherOverUnchangedAndAddsNothing) {
   auto target = readOne(btyp("WQ", ""));
-  EXPECT_FALSE(target->UpdateNecessary());
-  target->SummarizeFFlaeche("1.50");
-  EXPECT_EQ(target->Flaeche(), "1.50");
-  EXPECT_TRUE(target->UpdateNecessary());
-  target->SummarizeFFlaeche("");
-  EXPECT_EQ(target->Flaeche(), "1.50");
+  EXPECT_FALSE(target->updateNecessary());
+  target->addFlaeche("1.50");
+  EXPECT_EQ(target->flaeche(), "1.50");
+  EXPECT_TRUE(target->updateNecessary());
+  target->addFlaeche("");
+  EXPECT_EQ(target->flaeche(), "1.50");
 
   auto untouched = readOne(btyp("WQ", "2"));
-  untouched->SummarizeFFlaeche("");
-  EXPECT_FALSE(untouched->UpdateNecessary());
+  untouched->addFlaeche("");
+  EXPECT_FALSE(untouched->updateNecessary());
 }
 
 TEST_F(TransferRecords, AnUnreadableAreaFailsBeforeAnythingChangesOwner) {
   auto target = readOne(btyp("WQ", "viel"));
   auto source = readOne(btyp("WQ", "1", {zusatz("a")}));
-  EXPECT_THROW(target->Merge(*source), LibraryError);
-  EXPECT_EQ(target->Flaeche(), "viel");
+  EXPECT_THROW(target->merge(*source), LibraryError);
+  EXPECT_EQ(target->flaeche(), "viel");
   EXPECT_EQ(valuesOf(written(*source)[0].children["Zusatzcodes"], "Zusatzcode"),
             (std::vector<std::string>{"a"}));
 }
@@ -122,7 +125,7 @@ TEST_F(TransferRecords, AnUnreadableAreaFailsBeforeAnythingChangesOwner) {
 TEST_F(TransferRecords, NewCodesArriveLastFirstAndSharedOnesStayWithTheOtherRecord) {
   auto target = readOne(btyp("WQ", "1", {zusatz("a")}));
   auto source = readOne(btyp("WQ", "1", {zusatz("b"), zusatz("a"), zusatz("c")}));
-  target->Merge(*source);
+  target->merge(*source);
   EXPECT_EQ(valuesOf(written(*target)[0].children["Zusatzcodes"], "Zusatzcode"),
             (std::vector<std::string>{"a", "c", "b"}));
   EXPECT_EQ(valuesOf(written(*source)[0].children["Zusatzcodes"], "Zusatzcode"),
@@ -137,7 +140,7 @@ TEST_F(TransferRecords, EqualVegetationTypesAndLayersMergeDownToTheSpecies) {
                                                        {tier("Bufo"), tier("Rana")}),
                                                schicht("B", {pflanze("Salix", "1")})}),
                               vegetation("W", {})}));
-  target->Merge(*source);
+  target->merge(*source);
 
   const auto rows = written(*target);
   const auto& vegetationstypen = rows[0].children.at("Vegetationstyp");
@@ -175,7 +178,7 @@ TEST_F(TransferRecords, AnAppendedRowGetsItsFieldsInTheHostsOrderAndAnimalsBefor
     writes.push_back(std::string(table) + "." + field + "=" + value);
     return inner(table, field, value);
   };
-  record->WriteData();
+  record->write();
   EXPECT_EQ(writes, (std::vector<std::string>{
                         "BtypHtyp.Biotoptyp=WQ", "BtypHtyp.Oekotyp=x", "BtypHtyp.P62_Typ=p",
                         "BtypHtyp.FLAECHE=2", "BtypHtyp.Biotoptyp=WQ", "Vegetationstyp.Vegetationstyp=V",
@@ -188,8 +191,8 @@ TEST_F(TransferRecords, ATargetRecordGoesBackIntoItsOwnRowEvenBesideAnEqualOne) 
   first.fields["PKEY"] = "10";
   Row second = btyp("WQ", "2", {zusatz("b")});
   second.fields["PKEY"] = "11";
-  auto records = read({first, second}, 9);
-  records[1]->SummarizeFFlaeche("3");
+  auto records = read({first, second}, BiotopTypRecord::kTargetReading);
+  records[1]->addFlaeche("3");
 
   auto rows = written(*records[1], {first, second});
   EXPECT_EQ(rows[0].fields.at("FLAECHE"), "1");

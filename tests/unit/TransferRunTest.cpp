@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "boundary/ExportGuard.h"
-#include "boundary/ObjectClasses.h"
 #include "doubles/FakeHost.h"
 #include "doubles/FakeTables.h"
 #include "doubles/RecordingUserInterface.h"
+#include "exports/ExportBarrier.h"
+#include "hostdata/ObjectClasses.h"
 #include "platform/TextEncoding.h"
 #include "transfer/TransferRun.h"
 #include "transfer/TransferSelection.h"
@@ -25,7 +25,7 @@ class TransferRun : public ::testing::Test {
   void TearDown() override { fakehost::reset(); }
 
   // Selects a BT object (1) and a target of targetClass (2), then runs the command.
-  void run(int32_t transitionType, int32_t targetClass) {
+  void run(TransferKind kind, int32_t targetClass) {
     fakehost::hooks().iterateObjects = [targetClass](int32_t, const char*, const char*) -> int16_t {
       char kennung[] = "ZIEL";
       TObjectInfo source{0, kennung, kClassBT, 1};
@@ -38,7 +38,7 @@ class TransferRun : public ::testing::Test {
     fakehost::hooks().getObjectData = [](TObjectInfo* info) {
       return fakehost::deliver("ZIEL", info->Kennung, 128);
     };
-    EXPECT_EQ(RunExport(kCommandResult, [&] { RunTransfer(transitionType, kClassBT, targetClass); }), -1);
+    EXPECT_EQ(RunExport(kCommandResult, [&] { RunTransfer(kind); }), -1);
   }
 
   bool called(const std::string& function) const {
@@ -61,7 +61,7 @@ TEST_F(TransferRun, DeletingStopsAtARowWhoseKeyCannotBeRead) {
     std::erase_if(tables.roots, [&](const Row& r) { return r.fields.at("PKEY") == std::to_string(key); });
     return fakehost::hooks().tableLast("BtypHtyp");  // the host leaves the cursor on a remaining row
   };
-  run(4, kClassFSN);
+  run(TransferKind::BtToFsn, kClassFSN);
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
   EXPECT_NE(ui.messages[0].text.find("ZIEL"), std::string::npos);
@@ -72,14 +72,14 @@ TEST_F(TransferRun, DeletingStopsAtARowWhoseKeyCannotBeRead) {
 TEST_F(TransferRun, DeletingStopsWhenTheHostKeepsTheRow) {
   testdoubles::TableTree tables({row("1", "10")});
   fakehost::hooks().getRecordCountOf = [](const char*) { return 1; };
-  run(4, kClassFSN);
+  run(TransferKind::BtToFsn, kClassFSN);
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
 }
 
 TEST_F(TransferRun, AnUnreadableTargetAreaStopsTheRunBeforeAnyWrite) {
   testdoubles::TableTree tables({row("viel", "10")});
-  run(1, kClassGB);
+  run(TransferKind::BtToGb, kClassGB);
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
   EXPECT_NE(ui.messages[0].text.find(Ansi("„viel“ (ZIEL)")), std::string::npos);

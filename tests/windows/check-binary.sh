@@ -50,14 +50,14 @@ for dll_name in $dlls; do
   fi
 done
 grep -qx "tlAPI32.dll" <<<"$dlls" || fail "imports: nothing from tlAPI32.dll"
-host_api=$(entries src/boundary/tlAPI32.def | sed -n 's/^\s*\(tl[A-Za-z]*\)@[0-9]*$/\1/p' | sort)
+host_api=$(entries src/contract/tlAPI32.def | sed -n 's/^\s*\(tl[A-Za-z]*\)@[0-9]*$/\1/p' | sort)
 for name in $(awk '$1 == "tlAPI32.dll" { print $2 }' <<<"$imports"); do
   grep -qx "$name" <<<"$host_api" || fail "imports: $name from tlAPI32.dll is not a host API function"
 done
 [ "$failures" -eq "$import_failures" ] && pass "imports: tlAPI32.dll with host API names only, and Windows' own DLLs"
 
 # The host API as the import library declares it is the one the header declares.
-declared=$(sed -n 's/^TL_IMPORT .* TL_STDCALL \(tl[A-Za-z]*\)(.*/\1/p' src/boundary/TolvarApi.h | sort)
+declared=$(sed -n 's/^TL_IMPORT .* TL_STDCALL \(tl[A-Za-z]*\)(.*/\1/p' src/contract/TolvarApi.h | sort)
 if [ "$declared" == "$host_api" ] && [ "$(wc -l <<<"$declared")" -eq 34 ]; then
   pass "host API: tlAPI32.def names the 34 functions of the header"
 else
@@ -79,7 +79,7 @@ else
 fi
 
 # The records the host reads byte by byte keep their 32-bit layout.
-if i686-w64-mingw32-g++ -std=c++20 -fsyntax-only -Werror -Isrc src/boundary/RecordLayout.cpp; then
+if i686-w64-mingw32-g++ -std=c++20 -fsyntax-only -Werror -Isrc src/contract/RecordLayout.cpp; then
   pass "records: the 32-bit layouts hold"
 else
   fail "records: a 32-bit layout changed"

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string_view>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 
 namespace aggregate::platform {

@@ -1,5 +1,7 @@
 // Console face of the user interface: every dialog and window leaves a trace on standard
-// error (UTF-8); the input dialog reads its answer from standard input.
+// error (UTF-8); the input dialog reads its answer from standard input. On a terminal a progress
+// window is one line redrawn in place instead of its trace lines.
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -9,15 +11,37 @@
 
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
+#include "platform/linux/TerminalProgressLine.h"
 
 namespace aggregate::platform {
 
 namespace {
 
-void writeTraceLine(const std::string& utf8Line) {
-  const std::string line = utf8Line + "\n";
-  std::fwrite(line.data(), 1, line.size(), stderr);
+constexpr const char* kToLineStartAndErase = "\r\x1b[K";
+
+void writeToStandardError(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
   std::fflush(stderr);
+}
+
+std::size_t terminalColumns() {
+  winsize size{};
+  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col < 2) return 0;
+  return static_cast<std::size_t>(size.ws_col) - 1;  // the last column would wrap on some terminals
+}
+
+// The progress line on screen, if any: a message written meanwhile erases it and draws it again below.
+const TerminalProgressLine* liveLine = nullptr;
+
+void drawLiveLine() {
+  if (liveLine == nullptr) return;
+  writeToStandardError(kToLineStartAndErase +
+                       liveLine->line(TerminalProgressLine::Clock::now(), terminalColumns()));
+}
+
+void writeTraceLine(const std::string& utf8Line) {
+  writeToStandardError((liveLine != nullptr ? kToLineStartAndErase : "") + utf8Line + "\n");
+  drawLiveLine();
 }
 
 const char* tagOf(MessageKind kind) {
@@ -60,11 +84,12 @@ class InterruptAsCancel {
   struct sigaction previous_ {};
 };
 
-class ConsoleProgressWindow final : public ProgressWindow {
+// The trace of the console contract: one line per event, for logs, pipes and tests.
+class TraceProgressWindow final : public ProgressWindow {
  public:
-  explicit ConsoleProgressWindow(const ProgressWindowLayout& layout)
+  explicit TraceProgressWindow(const ProgressWindowLayout& layout)
       : caption_(layout.caption), cancellable_(layout.cancelButton.has_value()) {}
-  ~ConsoleProgressWindow() override { close(); }
+  ~TraceProgressWindow() override { close(); }
 
   void show() override {
     if (shown_) return;
@@ -103,6 +128,69 @@ class ConsoleProgressWindow final : public ProgressWindow {
   std::unique_ptr<InterruptAsCancel> interrupt_;
 };
 
+// A person watching: one live line while shown, a summary line once closed.
+class TerminalProgressWindow final : public ProgressWindow {
+ public:
+  explicit TerminalProgressWindow(const ProgressWindowLayout& layout)
+      : line_(ansiToUtf8(layout.caption), layout.cancelButton.has_value(),
+              TerminalProgressLine::Clock::now()),
+        caption_(ansiToUtf8(layout.caption)),
+        label_(ansiToUtf8(layout.labelText)),
+        cancellable_(layout.cancelButton.has_value()) {}
+  ~TerminalProgressWindow() override { close(); }
+
+  void show() override {
+    if (shown_) return;
+    shown_ = true;
+    line_ = TerminalProgressLine(caption_, cancellable_, TerminalProgressLine::Clock::now());
+    line_.setLabel(label_);
+    hiddenLine_ = liveLine;
+    liveLine = &line_;
+    drawLiveLine();
+    if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
+  }
+
+  void close() override {
+    if (!shown_) return;
+    shown_ = false;
+    interrupt_.reset();
+    liveLine = hiddenLine_;
+    writeToStandardError(kToLineStartAndErase + line_.summary(TerminalProgressLine::Clock::now()) + "\n");
+    drawLiveLine();
+  }
+
+  void setCaption(const std::string& caption) override {
+    caption_ = ansiToUtf8(caption);
+    line_.setCaption(caption_);
+    if (shown_) drawLiveLine();
+  }
+
+  void setStatus(const std::string& text) override {
+    label_ = ansiToUtf8(text);
+    line_.setLabel(label_);
+    if (shown_) drawLiveLine();
+  }
+
+  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
+
+  void processMessages() override {
+    if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) {
+      line_.markCancelled();
+      cancelHandler_();
+    }
+  }
+
+ private:
+  TerminalProgressLine line_;
+  std::string caption_;
+  std::string label_;
+  bool cancellable_;
+  bool shown_ = false;
+  const TerminalProgressLine* hiddenLine_ = nullptr;
+  std::function<void()> cancelHandler_;
+  std::unique_ptr<InterruptAsCancel> interrupt_;
+};
+
 class ConsoleUserInterface final : public UserInterface {
  public:
   void showMessage(MessageKind kind, const std::string& text) override {
@@ -136,7 +224,8 @@ class ConsoleUserInterface final : public UserInterface {
   }
 
   std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) override {
-    return std::make_unique<ConsoleProgressWindow>(layout);
+    if (isatty(STDERR_FILENO) != 0) return std::make_unique<TerminalProgressWindow>(layout);
+    return std::make_unique<TraceProgressWindow>(layout);
   }
 
   void setWaitCursor(bool) override {}

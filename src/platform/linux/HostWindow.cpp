@@ -1,6 +1,6 @@
 #include "platform/HostWindow.h"
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 namespace aggregate::platform {
 

@@ -1,106 +1,140 @@
-// A Jet (Access) project database read through mdbtools. Its SQL engine scans the whole table for
-// every query and uses no index, so each column asked for is read once per connection, grouped by
-// TOLVARID, and every statement is answered from memory, rows in the table's order.
-#include <glib.h>  // before mdbsql.h, which would include it inside extern "C"
-#include <mdbsql.h>
+// A Jet (Access) project database read through mdbtools' table reader. It has no use for the
+// indexes, so each column asked for is read once per connection, grouped by TOLVARID, and every
+// question is answered from memory, rows in the table's order.
+#include <glib.h>  // before mdbtools.h, which would include it inside extern "C"
+#include <mdbtools.h>
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <map>
+#include <string_view>
 #include <unordered_map>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
-#include "platform/linux/SelectStatement.h"
 
 namespace aggregate::platform {
 
 namespace {
 
 struct CloseMdb {
-  void operator()(MdbSQL* sql) const { mdb_sql_exit(sql); }
+  void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
+};
+struct FreeTableDef {
+  void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
 };
 
-// One query of mdbtools, reset however it ends; the library requires that before the next one.
-class MdbQuery {
- public:
-  MdbQuery(MdbSQL* sql, const std::string& query) : sql_(sql) {
-    if (mdb_sql_run_query(sql_, query.c_str()) == nullptr) {
-      const std::string error = mdb_sql_last_error(sql_);
-      mdb_sql_reset(sql_);
-      throw LibraryError(utf8ToAnsi(error));
-    }
-  }
-  ~MdbQuery() {
-    if (sql_->cur_table != nullptr && sql_->cur_table->sarg_tree != nullptr) {  // not freed by the reset
-      mdb_sql_free_tree(sql_->cur_table->sarg_tree);
-      sql_->cur_table->sarg_tree = nullptr;
-    }
-    mdb_sql_reset(sql_);
-  }
-  MdbQuery(const MdbQuery&) = delete;
-  MdbQuery& operator=(const MdbQuery&) = delete;
-
-  bool fetch() { return mdb_sql_fetch_row(sql_, sql_->cur_table) != 0; }
-  // UTF-8; NULL and "" both come back empty.
-  std::string_view value(unsigned column) const {
-    return static_cast<const char*>(g_ptr_array_index(sql_->bound_values, column));
-  }
-
- private:
-  MdbSQL* sql_;
-};
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string lowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : text) c = lowerAscii(c);
   return text;
 }
+
+bool sameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+// One column of a table bound to a buffer that each fetched row fills with the value as UTF-8
+// text; NULL and "" both come back empty.
+class BoundColumn {
+ public:
+  BoundColumn(MdbTableDef* table, const std::string& name, std::size_t bindSize)
+      : value_(bindSize + 1, '\0') {
+    const std::string utf8Name = ansiToUtf8(name);
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+      const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, i));
+      if (sameName(column->name, utf8Name)) {
+        mdb_bind_column(table, static_cast<int>(i + 1), value_.data(), &length_);
+        return;
+      }
+    }
+    throw LibraryError("Die Spalte " + name + " fehlt in der Tabelle " + utf8ToAnsi(table->name) + ".");
+  }
+  BoundColumn(const BoundColumn&) = delete;
+  BoundColumn& operator=(const BoundColumn&) = delete;
+  std::string_view value() const { return value_.data(); }
+
+ private:
+  std::string value_;
+  int length_ = 0;
+};
 
 using ValuesByObject = std::unordered_map<int32_t, std::vector<std::string>>;
 
 class MdbProjectDatabase final : public ProjectDatabase {
  public:
-  explicit MdbProjectDatabase(const std::string& path) : sql_(mdb_sql_init()) {
-    std::string name = path;  // mdbtools takes a mutable text
-    if (mdb_sql_open(sql_.get(), name.data()) == nullptr)
-      throw LibraryError(utf8ToAnsi(mdb_sql_last_error(sql_.get())));
-    mdb_read_catalog(sql_->mdb, MDB_TABLE);
+  explicit MdbProjectDatabase(const std::string& path) : mdb_(mdb_open(path.c_str(), MDB_NOFLAGS)) {
+    if (!mdb_) throw LibraryError("Die Datei " + utf8ToAnsi(path) + " ist keine Access-Datenbank.");
+    if (!wholePages(path) || !catalogReadable())
+      throw LibraryError(Ansi("Die Datei ") + utf8ToAnsi(path) + Ansi(" ist beschädigt."));
   }
 
-  // A missing table must be found in the catalog: a query on it fails like any other query.
-  void openTable(const std::string& table) override { requireTable(table); }
+  // A missing table must be found in the catalog: reading it fails like any other question.
+  void openTable(const std::string& table) override { catalogEntry(table); }
 
-  std::vector<std::string> selectFirstColumn(const std::string& statementText) override {
-    const SelectStatement statement = parseSelectStatement(statementText);
-    const ValuesByObject& column = columnOf(statement.table, statement.column);
-    const auto found = column.find(statement.objectId);
+  std::vector<std::string> valuesOfObject(const std::string& table, const std::string& field,
+                                          int32_t objectId) override {
+    const ValuesByObject& column = columnOf(table, field);
+    const auto found = column.find(objectId);
     return found != column.end() ? found->second : std::vector<std::string>();
   }
 
  private:
-  void requireTable(const std::string& table) {
-    if (mdb_get_catalogentry_by_name(sql_->mdb, table.c_str()) == nullptr)
-      throw LibraryError("Die Tabelle " + table + " fehlt.");
+  // A Jet file is made of whole pages; one cut short within a page has lost its end.
+  bool wholePages(const std::string& path) const {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size % static_cast<std::uintmax_t>(mdb_->fmt->pg_size) == 0;
   }
 
-  const ValuesByObject& columnOf(const std::string& table, const std::string& column) {
-    const std::string key = lowerAscii(table) + '.' + lowerAscii(column);
+  // Every table of the catalog with its columns, so that a file cut short is found before any
+  // question is answered.
+  bool catalogReadable() {
+    const GPtrArray* catalog = mdb_read_catalog(mdb_.get(), MDB_TABLE);
+    if (catalog == nullptr || catalog->len == 0) return false;
+    for (unsigned i = 0; i < catalog->len; ++i) {
+      auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+      const std::unique_ptr<MdbTableDef, FreeTableDef> table(mdb_read_table(entry));
+      if (!table || mdb_read_columns(table.get()) == nullptr) return false;
+    }
+    return true;
+  }
+
+  MdbCatalogEntry* catalogEntry(const std::string& table) {
+    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb_.get(), ansiToUtf8(table).c_str());
+    if (entry == nullptr) throw LibraryError("Die Tabelle " + table + " fehlt.");
+    return entry;
+  }
+
+  const ValuesByObject& columnOf(const std::string& table, const std::string& field) {
+    const std::string key = lowerAscii(table) + '.' + lowerAscii(field);
     if (const auto cached = columns_.find(key); cached != columns_.end()) return cached->second;
-    requireTable(table);
-    ValuesByObject values;
-    MdbQuery query(sql_.get(), "select TOLVARID, " + column + " from " + table);
-    while (query.fetch()) {
-      const std::string_view idText = query.value(0);
+    return columns_.emplace(key, readColumn(table, field)).first->second;
+  }
+
+  ValuesByObject readColumn(const std::string& table, const std::string& field) {
+    const std::unique_ptr<MdbTableDef, FreeTableDef> definition(mdb_read_table(catalogEntry(table)));
+    if (!definition || mdb_read_columns(definition.get()) == nullptr)
+      throw LibraryError("Die Tabelle " + table + " ist nicht lesbar.");
+    BoundColumn owner(definition.get(), "TOLVARID", mdb_->bind_size);
+    BoundColumn values(definition.get(), field, mdb_->bind_size);
+    mdb_rewind_table(definition.get());
+    ValuesByObject byObject;
+    while (mdb_fetch_row(definition.get()) != 0) {
+      const std::string_view idText = owner.value();
       int32_t id = 0;
       const auto parsed = std::from_chars(idText.data(), idText.data() + idText.size(), id);
       if (parsed.ec != std::errc() || parsed.ptr != idText.data() + idText.size()) continue;  // NULL owner
-      values[id].push_back(utf8ToAnsi(query.value(1)));
+      byObject[id].push_back(utf8ToAnsi(values.value()));
     }
-    return columns_.emplace(key, std::move(values)).first->second;
+    return byObject;
   }
 
-  std::unique_ptr<MdbSQL, CloseMdb> sql_;
+  std::unique_ptr<MdbHandle, CloseMdb> mdb_;
   std::map<std::string, ValuesByObject> columns_;
 };
 

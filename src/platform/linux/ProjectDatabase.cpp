@@ -1,32 +1,19 @@
 #include "platform/ProjectDatabase.h"
 
-#include <array>
-#include <fstream>
-#include <string_view>
-
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 
 namespace aggregate::platform {
 
-namespace {
-constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
-constexpr std::size_t kJetMagicOffset = 4;
-constexpr std::string_view kJetMagic{"Standard Jet DB\0", 16};
-}  // namespace
-
-// The connection string names the Jet provider, which this face has no use for: the file's
-// first bytes tell what it is.
+// The connection string names the Jet provider, which this face has no use for. SQLite may
+// hold this very file for the host: closing a second handle on it would release every POSIX
+// lock the process holds on it. So SQLite itself reads the file first, and only a file it finds
+// no database in, which it therefore never holds, is handed to mdbtools.
 std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string&, const std::string& path) {
   const std::string file = ansiToUtf8(path);
-  std::array<char, kJetMagicOffset + kJetMagic.size()> head{};
-  std::ifstream in(file, std::ios::binary);
-  if (!in.read(head.data(), head.size())) throw LibraryError("Die Datei " + path + " ist nicht lesbar.");
-  const std::string_view start(head.data(), head.size());
-  if (start.substr(0, kSqliteMagic.size()) == kSqliteMagic) return openSqliteProjectDatabase(file);
-  if (start.substr(kJetMagicOffset) == kJetMagic) return openMdbProjectDatabase(file);
-  throw LibraryError("Die Datei " + path + " ist keine bekannte Datenbank.");
+  if (std::unique_ptr<ProjectDatabase> sqlite = openSqliteProjectDatabase(file)) return sqlite;
+  return openMdbProjectDatabase(file);
 }
 
 }  // namespace aggregate::platform

@@ -7,7 +7,8 @@
 
 namespace aggregate::platform {
 
-// A SQLite 3 file, opened read-only.
+// A SQLite 3 file, opened read-only; null when SQLite finds no database in the file. Throws when
+// it cannot be opened, or holds a database whose catalog cannot be read or that has no pages.
 std::unique_ptr<ProjectDatabase> openSqliteProjectDatabase(const std::string& path);
 // A Jet (Access) .mdb file, read through mdbtools.
 std::unique_ptr<ProjectDatabase> openMdbProjectDatabase(const std::string& path);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/AdoConstants.h"
 #include "platform/windows/ModuleLifetime.h"
 

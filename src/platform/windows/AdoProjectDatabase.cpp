@@ -1,5 +1,5 @@
 // Windows face of the project database: the Jet database reached through ADO with the
-// connection string the caller built.
+// connection string the caller built. Each question becomes a select statement of two lines.
 #include <limits>
 #include <memory>
 
@@ -11,6 +11,8 @@ namespace aggregate::platform {
 
 namespace {
 
+std::string whereObject(int32_t objectId) { return "\r\nwhere TOLVARID = " + std::to_string(objectId); }
+
 class AdoProjectDatabase final : public ProjectDatabase {
  public:
   explicit AdoProjectDatabase(const std::string& connectionString) : connection_(connectionString) {}
@@ -19,12 +21,17 @@ class AdoProjectDatabase final : public ProjectDatabase {
     tables_.push_back(connection_.open(table, win32::ado::kCmdTable));
   }
 
-  std::vector<std::string> selectFirstColumn(const std::string& statement) override {
+  std::vector<std::string> valuesOfObject(const std::string& table, const std::string& field,
+                                          int32_t objectId) override {
+    return firstColumn("select " + field + " from " + table + whereObject(objectId));
+  }
+
+ private:
+  std::vector<std::string> firstColumn(const std::string& statement) {
     return connection_.open(statement, win32::ado::kCmdText)
         .firstColumn(std::numeric_limits<std::size_t>::max());
   }
 
- private:
   win32::AdoConnection connection_;
   std::vector<win32::AdoRecordset> tables_;  // stay open as long as the connection, closed before it
 };

@@ -1,6 +1,6 @@
 #include "platform/windows/AdoRecordset.h"
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/AdoConstants.h"
 #include "platform/windows/ModuleLifetime.h"
 

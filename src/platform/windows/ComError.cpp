@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdio>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/WideText.h"
 
 namespace aggregate::platform::win32 {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/DialogTemplate.h"
 #include "platform/windows/ModalScope.h"
 #include "platform/windows/ModuleInstance.h"

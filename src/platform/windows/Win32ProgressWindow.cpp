@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/windows/ModuleInstance.h"
 #include "platform/windows/WaitCursorState.h"
 #include "platform/windows/WideText.h"

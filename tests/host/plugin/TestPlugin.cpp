@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "boundary/TolvarApi.h"
+#include "TolvarApi.h"
 
 extern "C" {
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "FaceTests.h"
-#include "boundary/LibraryError.h"
+#include "common/LibraryError.h"
 #include "platform/ChangeListFile.h"
 #include "platform/ProjectDatabase.h"
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "FaceTests.h"
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 #include "platform/FileSystem.h"
 #include "platform/HostWindow.h"
 #include "platform/RegionalSettings.h"

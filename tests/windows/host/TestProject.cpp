@@ -233,7 +233,8 @@ bool TestProject::first(const std::string& table) { return positionAtEnd(table, 
 
 bool TestProject::last(const std::string& table) { return positionAtEnd(table, false); }
 
-// First sets BOF and Last sets EOF, as the host's datasets do.
+// First sets BOF and Last sets EOF, as the host's datasets do; the contract leaves both open, and
+// the simulated host sets neither, so the plug-in is tested against both ways.
 bool TestProject::positionAtEnd(const std::string& table, bool first) {
   const std::vector<Row*> rows = visibleRows(table);
   if (rows.empty()) {

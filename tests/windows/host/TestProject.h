@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/TolvarApi.h"
+#include "contract/TolvarApi.h"
 
 #if defined(TL_BUILDING_HOST_API)
 #define TEST_HOST_API __declspec(dllexport)

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "HostFixture.h"
-#include "boundary/ObjectClasses.h"
+#include "hostdata/ObjectClasses.h"
 
 namespace plugintests {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "HostFixture.h"
-#include "boundary/ObjectClasses.h"
+#include "hostdata/ObjectClasses.h"
 #include "support/Text.h"
 
 namespace plugintests {

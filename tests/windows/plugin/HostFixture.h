@@ -66,6 +66,7 @@ struct Context {
                                  std::vector<std::wstring> buttons = {L"OK"}, LPCWSTR icon = nullptr) const;
 };
 
+void contractTests(Context& context);
 void exportTableTests(Context& context);
 void deleteObjectTests(Context& context);
 void transferTests(Context& context);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "HostFixture.h"
-#include "boundary/ObjectClasses.h"
+#include "hostdata/ObjectClasses.h"
 #include "support/Text.h"
 #include "support/WindowView.h"
 

@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
                                projectDirectory,
                                testhost::testProject().calls().empty()};
 
+  plugintests::contractTests(context);
   plugintests::exportTableTests(context);
   plugintests::deleteObjectTests(context);
   plugintests::attributeHandlerTests(context);

@@ -1,7 +1,0 @@
-#include "boundary/BusyFlag.h"
-
-namespace aggregate {
-
-bool BusyFlag = false;
-
-}  // namespace aggregate

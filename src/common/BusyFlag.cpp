@@ -1,0 +1,7 @@
+#include "common/BusyFlag.h"
+
+namespace aggregate {
+
+bool BusyFlag = false;
+
+}  // namespace aggregate

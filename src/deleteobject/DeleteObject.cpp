@@ -1,0 +1,19 @@
+#include "deleteobject/DeleteObject.h"
+
+#include "common/LibraryError.h"
+#include "contract/TolvarApi.h"
+#include "hostdata/TextConventions.h"
+#include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
+
+namespace aggregate {
+
+void DeleteBiotopTypRowByKey() {
+  const std::string preset = "0";
+  const std::string answer = platform::ui().askText("PKey", "Jau", preset).value_or(preset);
+  const auto key = ParseIntegerText(answer);
+  if (!key) throw LibraryError("'" + answer + "' " + Ansi("ist kein gültiger Ganzzahlwert."));
+  tlDeleteRecord("BtypHtyp", *key);
+}
+
+}  // namespace aggregate

@@ -1,0 +1,56 @@
+// Export table of the plug-in: each export is one line inside the barrier, with its constant
+// result. Names and ordinals are fixed by the host; see aggregate.def and aggregate.map.
+#include "areas/AreaBalance.h"
+#include "areas/AreaHandlers.h"
+#include "contract/TolvarApi.h"
+#include "deleteobject/DeleteObject.h"
+#include "exports/ExportBarrier.h"
+#include "measures/MeasureRun.h"
+#include "transfer/TransferRun.h"
+#include "transfer/TransferSelection.h"
+
+using namespace aggregate;
+
+#define AGGREGATE_EXPORT(name)                  \
+  extern "C" TL_EXPORT int16_t TL_STDCALL name( \
+      [[maybe_unused]] intptr_t arg1, [[maybe_unused]] intptr_t arg2, [[maybe_unused]] intptr_t arg3)
+
+namespace {
+const TObjectInfo* objectInfo(intptr_t arg) { return reinterpret_cast<const TObjectInfo*>(arg); }
+}  // namespace
+
+AGGREGATE_EXPORT(SetP62Flag) { return RunAttributeHandler(arg1, arg2, HandleP62ValueChanged); }
+AGGREGATE_EXPORT(deleteObject) {
+  return RunExport(kCommandResult, [] { DeleteBiotopTypRowByKey(); });
+}
+AGGREGATE_EXPORT(SetFFHFlag) { return RunAttributeHandler(arg1, arg2, HandleFFHValueChanged); }
+AGGREGATE_EXPORT(BerechneBTFlaechen) {
+  return RunExport(kCommandResult, [] { BalanceAreasOfActiveObject(); });
+}
+AGGREGATE_EXPORT(FlaecheAbsolutChanged) {
+  return RunAttributeHandler(arg1, arg2, HandleFlaecheAbsolutChanged);
+}
+AGGREGATE_EXPORT(FlaechenanteilChanged) {
+  return RunAttributeHandler(arg1, arg2, HandleFlaechenanteilChanged);
+}
+AGGREGATE_EXPORT(FindSelectedMAS) {
+  return RunExport(kCallbackResult, [=] { FindSelectedMAS(objectInfo(arg1)); });
+}
+AGGREGATE_EXPORT(CheckObjectSelection) {
+  return RunExport(kCallbackResult, [=] { CheckObjectSelection(objectInfo(arg1)); });
+}
+AGGREGATE_EXPORT(BT_FT_FPToMAS) {
+  return RunExport(kCommandResult, [] { AggregateSelectedMeasures(); });
+}
+AGGREGATE_EXPORT(BTToFSN) {
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToFsn); });
+}
+AGGREGATE_EXPORT(BTToBK) {
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToBk); });
+}
+AGGREGATE_EXPORT(GBToBK) {
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::GbToBk); });
+}
+AGGREGATE_EXPORT(BTToGB) {
+  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToGb); });
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The species of the FT and FP objects lying on a measure, each name and kind written once into
+// the measure's PlanungRelArten, beneath a chain of "OZ" rows.
+#include <cstdint>
+#include <string>
+
+#include "measures/MeasureProgressWindow.h"
+#include "measures/MeasureSpecies.h"
+#include "measures/ProjectDatabaseConnection.h"
+
+namespace aggregate {
+
+void CollectSpecies(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
+                    MeasureSpeciesList& list);
+// Objects of classes other than FT and FP add nothing.
+void ReadSpeciesOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureSpeciesList& list);
+void MarkDuplicateSpecies(MeasureSpeciesList& list);
+void WriteSpeciesList(const MeasureSpeciesList& list);
+// Makes the first row whose field holds "OZ" the table's current row, appending one if none does.
+void EnsureOZRow(const std::string& table, const std::string& field);
+void WriteSpecies(const MeasureSpecies& species);
+
+}  // namespace aggregate

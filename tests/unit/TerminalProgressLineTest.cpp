@@ -1,0 +1,65 @@
+#include "platform/linux/TerminalProgressLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace aggregate::platform;
+using namespace std::chrono_literals;
+
+namespace {
+
+const TerminalProgressLine::Clock::time_point kStart{};
+
+TEST(TerminalProgressLine, CountIsReadFromTheLabelOnlyWhenItIsConsistent) {
+  const auto count = labelCountOf("MAS-17 (17 von 1000)");
+  ASSERT_TRUE(count.has_value());
+  EXPECT_EQ(count->current, 17);
+  EXPECT_EQ(count->total, 1000);
+  EXPECT_TRUE(labelCountOf("A (1) (2 von 3)").has_value());  // the first bracket is no count
+  EXPECT_FALSE(labelCountOf("Lese Daten von BT-001").has_value());
+  EXPECT_FALSE(labelCountOf("X (0 von 3)").has_value());
+  EXPECT_FALSE(labelCountOf("X (4 von 3)").has_value());
+  EXPECT_FALSE(labelCountOf("X (2 von 3").has_value());
+  EXPECT_FALSE(labelCountOf("X (2 von )").has_value());
+}
+
+TEST(TerminalProgressLine, CountedLabelShowsBarElapsedAndRemainingTime) {
+  TerminalProgressLine line("Aggregation", true, kStart);
+  line.setLabel("MAS-251 (251 von 1000)");
+  // 250 done in 50 s: 750 to go take 150 s.
+  EXPECT_EQ(line.line(kStart + 50s, 0),
+            "Aggregation | MAS-251 (251 von 1000) [#####---------------] 25 % | 0:50, noch ca. 2:30 | "
+            "Strg+C bricht ab");
+}
+
+TEST(TerminalProgressLine, FirstItemHasNoEstimateAndUncountedLabelsNoBar) {
+  TerminalProgressLine counted("A", false, kStart);
+  counted.setLabel("M (1 von 4)");
+  EXPECT_EQ(counted.line(kStart + 3s, 0), "A | M (1 von 4) [--------------------] 0 % | 0:03");
+  TerminalProgressLine uncounted("Datenübertragung BT -> GB", false, kStart);
+  uncounted.setLabel("Lese Daten von BT-001");
+  EXPECT_EQ(uncounted.line(kStart + 3725s, 0), "Datenübertragung BT -> GB | Lese Daten von BT-001 | 1:02:05");
+}
+
+TEST(TerminalProgressLine, LineIsCutToTheTerminalWidthInCharactersNotBytes) {
+  TerminalProgressLine line("Größe", false, kStart);
+  line.setLabel("Äpfel");
+  EXPECT_EQ(line.line(kStart, 9), "Größe | Ä");
+}
+
+TEST(TerminalProgressLine, SummarySaysHowTheWindowEnded) {
+  TerminalProgressLine done("A", true, kStart);
+  done.setLabel("M-3 (3 von 3)");
+  EXPECT_EQ(done.summary(kStart + 62s), "A: 3 von 3 in 1:02");
+
+  TerminalProgressLine stopped("A", true, kStart);
+  stopped.setLabel("M-2 (2 von 3)");
+  EXPECT_EQ(stopped.summary(kStart + 1s), "A: 2 von 3 in 0:01");
+  stopped.markCancelled();
+  EXPECT_EQ(stopped.summary(kStart + 1s), "A: abgebrochen nach M-2 (2 von 3), 0:01");
+
+  TerminalProgressLine uncounted("B", false, kStart);
+  uncounted.setLabel("Schreibe Daten");
+  EXPECT_EQ(uncounted.summary(kStart), "B: beendet nach 0:00");
+}
+
+}  // namespace
