@@ -19,6 +19,8 @@ namespace {
 constexpr int32_t kStringValueCount = 4095;
 constexpr int32_t kIntValueCount = 1023;
 constexpr int32_t kValueByKeyCount = 4096;
+// Fits any path a host may give: the longest Windows knows (Linux stops at 4096).
+constexpr int32_t kPathCount = 32767;
 
 // A buffer for n characters and the terminating zero, starting as an empty text.
 class HostBuffer {
@@ -108,16 +110,16 @@ void SynchronizeObject(int32_t objectId) {
 }
 
 std::string GetProjectDirectory() {
-  HostBuffer buffer(TL_PATH_CAPACITY);
-  tlGetProjectDir(buffer.data(), buffer.count());
+  HostBuffer buffer(kPathCount);
+  if (tlGetProjectDir(buffer.data(), buffer.count()) == 0) return {};
   std::string directory = buffer.text();
-  if (directory.empty() || directory.back() != platform::pathDelimiter())
+  if (!directory.empty() && directory.back() != platform::pathDelimiter())
     directory += platform::pathDelimiter();
   return directory;
 }
 
 std::string GetProjectDatabasePath() {
-  HostBuffer buffer(TL_PATH_CAPACITY);
+  HostBuffer buffer(kPathCount);
   tlGetProjectDB(buffer.data(), buffer.count());
   return buffer.text();
 }

@@ -26,7 +26,7 @@ std::string GetValueByPKey(const std::string& table, const std::string& field, i
 // Empty when the host cannot give it.
 std::string GetObjectKennung(int32_t objectId);
 void SynchronizeObject(int32_t objectId);
-// Always ends with the platform's path delimiter.
+// Ends with the platform's path delimiter; empty when the host cannot give it.
 std::string GetProjectDirectory();
 std::string GetProjectDatabasePath();
 // Reads a number in the user's notation, or else with the other decimal separator; throws

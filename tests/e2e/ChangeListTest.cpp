@@ -80,6 +80,37 @@ TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotNameIsReportedNotSkipped
   EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
 }
 
+TEST_F(ChangeListMarking, AProjectPathLongerThan255CharactersIsFound) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  open(std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c'));
+  ASSERT_GT(host->projectDir().string().size(), 300U);
+  transferTo("GB1");
+  EXPECT_EQ(changeList(), (ChangeList{{"GB1", "UPDATE"}}));
+  EXPECT_TRUE(traceLines("[Fehler]").empty());
+}
+
+TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotGiveIsReportedAndNoOtherConsulted) {
+  sourceAndTargets({"GB1"});
+  open();
+  // Count the calls of an undisturbed transfer up to tlGetProjectDir, then fail exactly that one.
+  std::int64_t calls = 0, failAt = 0;
+  host->setCallObserver([&](const std::string& function) {
+    ++calls;
+    if (function == "tlGetProjectDir" && failAt == 0) failAt = calls;
+  });
+  transferTo("GB1");
+  host->setCallObserver({});
+  ASSERT_GT(failAt, 0);
+  open("zweites");
+  host->failCall(failAt);
+  transferTo("GB1");
+  host->failCall(0);
+  const auto errors = traceLines("[Fehler]");
+  ASSERT_EQ(errors.size(), 1U);
+  EXPECT_NE(errors[0].find("der Host nennt kein Projektverzeichnis"), std::string::npos) << errors[0];
+}
+
 TEST_F(ChangeListMarking, AProjectWithoutAChangeListGetsNone) {
   sourceAndTargets({"GB1"});
   open();
