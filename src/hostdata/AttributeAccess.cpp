@@ -48,7 +48,16 @@ std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchroni
   return kennung.text();
 }
 
+int64_t refusedWrites = 0;
+
 }  // namespace
+
+int16_t CountRefusedWrite(int16_t result) {
+  if (result == 0) ++refusedWrites;
+  return result;
+}
+
+int64_t RefusedHostWrites() { return refusedWrites; }
 
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
@@ -71,19 +80,19 @@ int32_t GetIntValue(const std::string& table, const std::string& field) {
 }
 
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
-  tlSetValueByName(table.c_str(), field.c_str(), value.c_str());
+  CountRefusedWrite(tlSetValueByName(table.c_str(), field.c_str(), value.c_str()));
 }
 
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode) {
-  tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode);
+  CountRefusedWrite(tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode));
 }
 
 void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
                     const std::string& value) {
   if (value.empty()) return;
   try {
-    tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str());
+    CountRefusedWrite(tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str()));
   } catch (const std::exception& failure) {
     platform::ui().showMessage(platform::MessageKind::Plain, failure.what());
   }

@@ -24,6 +24,22 @@ class ChangeListMarking : public e2e::PluginSession {
     for (const std::string& kennung : targets) addArea(project, id++, kennung, host::kClassGB, 1);
   }
   void transferTo(const std::string& target) { run("BTToGB", {"BT1", target}); }
+  // The transfer to GB1 on a fresh copy of the project with the first call of function failing.
+  void transferWithFailing(const std::string& function) {
+    open("undisturbed-" + function);
+    std::int64_t calls = 0, failAt = 0;
+    host->setCallObserver([&](const std::string& called) {
+      ++calls;
+      if (called == function && failAt == 0) failAt = calls;
+    });
+    transferTo("GB1");
+    host->setCallObserver({});
+    ASSERT_GT(failAt, 0) << function;
+    open("failing-" + function);
+    host->failCall(failAt);
+    transferTo("GB1");
+    host->failCall(0);
+  }
   ChangeList changeList() const { return host::readChangeList(host->changeListPath()); }
 };
 
@@ -92,23 +108,23 @@ TEST_F(ChangeListMarking, AProjectPathLongerThan255CharactersIsFound) {
 
 TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotGiveIsReportedAndNoOtherConsulted) {
   sourceAndTargets({"GB1"});
-  open();
-  // Count the calls of an undisturbed transfer up to tlGetProjectDir, then fail exactly that one.
-  std::int64_t calls = 0, failAt = 0;
-  host->setCallObserver([&](const std::string& function) {
-    ++calls;
-    if (function == "tlGetProjectDir" && failAt == 0) failAt = calls;
-  });
-  transferTo("GB1");
-  host->setCallObserver({});
-  ASSERT_GT(failAt, 0);
-  open("zweites");
-  host->failCall(failAt);
-  transferTo("GB1");
-  host->failCall(0);
+  transferWithFailing("tlGetProjectDir");
   const auto errors = traceLines("[Fehler]");
   ASSERT_EQ(errors.size(), 1U);
   EXPECT_NE(errors[0].find("der Host nennt kein Projektverzeichnis"), std::string::npos) << errors[0];
+}
+
+TEST_F(ChangeListMarking, ATransferWhoseWritesFailedDoesNotMarkItsTargetAndSaysSo) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  for (const char* write : {"tlSetValueByName", "tlAppendRecord", "tlPostRecord"}) {
+    SCOPED_TRACE(write);
+    transferWithFailing(write);
+    const auto errors = traceLines("[Fehler]");
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_NE(errors[0].find("Die Übertragung ist fehlgeschlagen"), std::string::npos) << errors[0];
+    EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
+  }
 }
 
 TEST_F(ChangeListMarking, AProjectWithoutAChangeListGetsNone) {
