@@ -13,7 +13,8 @@ void readAll(const std::string& name, const uint8_t* data, std::size_t size) {
   try {
     const auto database = aggregate::platform::connectProjectDatabase("", file.path().string());
     database->openTable("BtypHtyp");
-    database->selectFirstColumn("select PKEY from BtypHtyp\r\nwhere TOLVARID = 1");
+    database->keysOfObject("BtypHtyp", 1);
+    database->valuesOfObject("BtypHtyp", "Biotoptyp", 1);
   } catch (const aggregate::LibraryError&) {
   }
 }
