@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ChangeList.h"
+#include "HostApiBarrier.h"
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
@@ -223,6 +224,8 @@ void Host::resetCallCounts() {
 }
 
 double Host::hostCallSeconds() const { return std::chrono::duration<double>(session_->hostCallTime).count(); }
+void Host::failCall(std::int64_t n) { host::failCall(n); }
+std::string Host::failedCall() const { return callFault().failed; }
 
 void Host::setCallObserver(std::function<void(const std::string& function)> observer) {
   session_->callObserver = std::move(observer);

@@ -121,6 +121,11 @@ class Host {
   void resetCallCounts();
   // Seconds spent inside tl* calls (a call made inside another counts once) since the last reset.
   double hostCallSeconds() const;
+  // Fault injection: the n-th tl* call from now fails as the contract allows for it (its failure
+  // result, an empty text buffer) and does nothing else; 0 disarms. failedCall() names the call
+  // that was made to fail, empty while none has.
+  void failCall(std::int64_t n);
+  std::string failedCall() const;
   // Called with the function's name as each tl* call is served, for tests that act at a given
   // moment of a command (e.g. press Cancel). An empty function removes it.
   void setCallObserver(std::function<void(const std::string& function)> observer);

@@ -1,7 +1,9 @@
 // The one exception barrier of the tl* functions: counts the call, runs it as an operation scope of
-// the current session and turns every failure into the function's failure value.
+// the current session and turns every failure into the function's failure value. It also holds the
+// fault-injection switch: the n-th call after arming fails with that value and does nothing else.
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -9,11 +11,45 @@
 
 namespace host {
 
+struct CallFault {
+  std::int64_t failAt = 0;  // 0: no call fails
+  std::int64_t served = 0;  // tl* calls since arming
+  std::string failed;       // the function that was made to fail, once it has
+};
+
+inline CallFault& callFault() {
+  static CallFault fault;
+  return fault;
+}
+
+// The n-th tl* call from now fails (n = 0 disarms); counting starts anew.
+inline void failCall(std::int64_t n) { callFault() = CallFault{n, 0, {}}; }
+
+inline bool injectFailure(const char* function) {
+  CallFault& fault = callFault();
+  if (fault.failAt <= 0 || ++fault.served != fault.failAt) return false;
+  fault.failed = function;
+  return true;
+}
+
+// What a failing call leaves in the caller's text buffer: nothing.
+struct TextOut {
+  char* buffer = nullptr;
+  std::int32_t count = 0;
+  void clear() const {
+    if (buffer != nullptr && count >= 0) buffer[0] = '\0';
+  }
+};
+
 template <typename Result, typename Body>
-Result serve(const char* function, Result failure, Body&& body) noexcept {
+Result serve(const char* function, Result failure, Body&& body, TextOut out = {}) noexcept {
   Session* session = currentSession();
   if (session == nullptr) return failure;
   session->count(function);
+  if (injectFailure(function)) {
+    out.clear();
+    return failure;
+  }
   session->enter();
   Result result = failure;
   bool ok = false;

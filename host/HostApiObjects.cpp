@@ -84,15 +84,18 @@ int16_t TL_STDCALL tlDeleteObject(int32_t id) {
 }
 
 int16_t TL_STDCALL tlGetObjectData(TObjectInfo* info) {
-  return serve<int16_t>("tlGetObjectData", 0, [&](Session& s) {
-    const host::GeoObject* object = info != nullptr ? objectOf(s, info->ObjectID) : nullptr;
-    if (object == nullptr) return flag(false);
-    if (info->Kennung != nullptr) {
-      host::copyToHostBuffer(utf8ToAnsi(object->kennung), info->Kennung, kKennungCapacity);
-    }
-    info->ClassCode = object->classCode;
-    return flag(true);
-  });
+  return serve<int16_t>(
+      "tlGetObjectData", 0,
+      [&](Session& s) {
+        const host::GeoObject* object = info != nullptr ? objectOf(s, info->ObjectID) : nullptr;
+        if (object == nullptr) return flag(false);
+        if (info->Kennung != nullptr) {
+          host::copyToHostBuffer(utf8ToAnsi(object->kennung), info->Kennung, kKennungCapacity);
+        }
+        info->ClassCode = object->classCode;
+        return flag(true);
+      },
+      {info != nullptr ? info->Kennung : nullptr, kKennungCapacity});
 }
 
 int16_t TL_STDCALL tlSynchronize(TObjectInfo* info) {

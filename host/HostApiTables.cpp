@@ -51,14 +51,18 @@ extern "C" {
 
 int16_t TL_STDCALL tlGetProjectDir(char* buffer, int32_t n) {
   return serve<int16_t>("tlGetProjectDir", 0,
-                        [&](Session& s) { return copyPath(s.project().dir.string() + "/", buffer, n); });
+                        [&](Session& s) { return copyPath(s.project().dir.string() + "/", buffer, n); },
+                        {buffer, n});
 }
 
 int16_t TL_STDCALL tlGetProjectDB(char* buffer, int32_t n) {
-  return serve<int16_t>("tlGetProjectDB", 0, [&](Session& s) {
-    const auto file = s.reportedDatabase.value_or(s.project().dir / host::kDatabaseFileName);
-    return copyPath(file.string(), buffer, n);
-  });
+  return serve<int16_t>("tlGetProjectDB", 0,
+                        [&](Session& s) {
+                          const auto file =
+                              s.reportedDatabase.value_or(s.project().dir / host::kDatabaseFileName);
+                          return copyPath(file.string(), buffer, n);
+                        },
+                        {buffer, n});
 }
 
 int32_t TL_STDCALL tlGetRecordCountOf(const char* table) {
@@ -103,10 +107,12 @@ int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key) {
 }
 
 int16_t TL_STDCALL tlGetValueByName(const char* table, const char* field, char* buffer, int32_t n) {
-  return serve<int16_t>("tlGetValueByName", 0, [&](Session& s) {
-    if (table == nullptr || field == nullptr) return flag(false);
-    return copyValue(cursors(s).value(table, field), buffer, n);
-  });
+  return serve<int16_t>("tlGetValueByName", 0,
+                        [&](Session& s) {
+                          if (table == nullptr || field == nullptr) return flag(false);
+                          return copyValue(cursors(s).value(table, field), buffer, n);
+                        },
+                        {buffer, n});
 }
 
 int16_t TL_STDCALL tlSetValueByName(const char* table, const char* field, const char* value) {
@@ -121,10 +127,12 @@ int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, cons
 
 int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer,
                                     int32_t n) {
-  return serve<int16_t>("tlGetValueByPKEY", 0, [&](Session& s) {
-    if (table == nullptr || field == nullptr) return flag(false);
-    return copyValue(cursors(s).valueByKey(key, table, field), buffer, n);
-  });
+  return serve<int16_t>("tlGetValueByPKEY", 0,
+                        [&](Session& s) {
+                          if (table == nullptr || field == nullptr) return flag(false);
+                          return copyValue(cursors(s).valueByKey(key, table, field), buffer, n);
+                        },
+                        {buffer, n});
 }
 
 int16_t TL_STDCALL tlSetValueByPKEY(int32_t key, const char* table, const char* field, const char* value) {

@@ -7,6 +7,7 @@ packages=(
   libgeos-dev libsqlite3-dev sqlite3 libshp-dev mdbtools mdbtools-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
+  clang libclang-rt-14-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 xvfb xauth x11-apps imagemagick
   libcairo2-dev fonts-dejavu-core zip unzip python3

@@ -16,6 +16,9 @@ for preset in default sanitize; do
   ctest --preset "$preset" -j "$jobs"
 done
 
+echo "== fuzzing (each target briefly; scripts/fuzz.sh SECONDS runs longer)"
+bash scripts/fuzz.sh 15
+
 if [ -x scripts/check-windows.sh ]; then
   echo "== Windows face"
   bash scripts/check-windows.sh

@@ -17,7 +17,9 @@ namespace {
 class CommandRunner {
  public:
   CommandRunner(const CommandLine& line, std::ostream& out, const std::filesystem::path& defaultPlugin)
-      : line_(line), out_(out), defaultPlugin_(defaultPlugin), host_(line.projectDir) {}
+      : line_(line), out_(out), defaultPlugin_(defaultPlugin), host_(line.projectDir) {
+    host_.failCall(line.failCall);
+  }
 
   void run(const Command& command) {
     const auto& a = command.args;

@@ -8,7 +8,7 @@
 namespace tolvar {
 
 const char* const kUsage =
-    "usage: tolvar <project-dir> [--plugin PATH] <command> [args] [, <command> [args]]...\n"
+    "usage: tolvar <project-dir> [--plugin PATH] [--fail-call N] <command> [args] [, <command> [args]]...\n"
     "commands:\n"
     "  objects                                   id, Kennung, class, geometry type, area in ha\n"
     "  tree <Kennung>                            the object's attribute rows as a tree\n"
@@ -24,7 +24,8 @@ const char* const kUsage =
     "  calls                                     host API calls counted so far\n"
     "  render <Kennung> <file.svg|file.png>      draw the object with what lies on it and its\n"
     "                                            aggregated rows\n"
-    "The plug-in defaults to aggregate.so next to this program.\n";
+    "The plug-in defaults to aggregate.so next to this program.\n"
+    "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n";
 
 namespace {
 
@@ -90,6 +91,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (args[i] == "--plugin") {
       if (i + 1 == args.size()) throw UsageError("--plugin needs a path");
       line.plugin = args[++i];
+    } else if (args[i] == "--fail-call") {
+      if (i + 1 == args.size()) throw UsageError("--fail-call needs a number");
+      const std::string& number = args[++i];
+      auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), line.failCall);
+      if (error != std::errc() || end != number.data() + number.size() || line.failCall < 1)
+        throw UsageError("--fail-call takes a number from 1");
     } else {
       rest.push_back(args[i]);
     }

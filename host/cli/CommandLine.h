@@ -1,8 +1,9 @@
-// tolvar <project-dir> [--plugin PATH] <command> [args] [, <command> [args]]...
+// tolvar <project-dir> [--plugin PATH] [--fail-call N] <command> [args] [, <command> [args]]...
 // Commands run in order in one session (selection and active object carry over); a lone ","
 // separates them. The whole line is checked before the first command runs.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct CommandLine {
   bool help = false;
   std::filesystem::path projectDir;
   std::optional<std::filesystem::path> plugin;
+  std::int64_t failCall = 0;  // the n-th host API call fails; 0: none
   std::vector<Command> commands;
 };
 

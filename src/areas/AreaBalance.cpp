@@ -1,9 +1,12 @@
 #include "areas/AreaBalance.h"
 
+#include <charconv>
+#include <cmath>
 #include <string>
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
+#include "areas/AreaRowAccess.h"
 #include "common/BusyFlag.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
@@ -19,27 +22,44 @@ namespace {
 
 struct AreaSums {
   int32_t rowsWithoutArea = 0;
-  double percent = 0;   // P
-  double hectares = 0;  // H
+  int32_t rowsWithoutNumber = 0;  // an area or share that is no finite number
+  double percent = 0;             // P
+  double hectares = 0;            // H
 };
 
+// The value at the 15 significant digits it is written with: sums that are equal in decimal,
+// such as 0,4 + 99,7 and 100,1, must not be told apart by the last bit of their binary form.
+double asWritten(double value) {
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  double decimal = value;
+  std::from_chars(text, written.ptr, decimal);
+  return decimal;
+}
+
 // A present hectare value wins over the stored percentage, which is recomputed from it.
+// "INF" or "NaN" typed, or a figure that overflows, is refused: nothing derived from it is written.
 void completeCurrentRow(double totalArea, AreaSums& sums) {
   const double percent = GetFloatValue(areas::kBtypHtyp, areas::kFlaechenanteil);
   const double hectares = GetFloatValue(areas::kBtypHtyp, areas::kFlaeche);
-  if (hectares > 0) {
-    const AreaFigure derived = HectaresToPercent(hectares, totalArea);
-    SetStringValue(areas::kBtypHtyp, areas::kFlaechenanteil, derived.text);
-    sums.hectares += hectares;
-    sums.percent += derived.value;
-  } else if (percent > 0) {
-    const AreaFigure derived = PercentToHectares(percent, totalArea);
-    SetStringValue(areas::kBtypHtyp, areas::kFlaeche, derived.text);
-    sums.hectares += derived.value;
-    sums.percent += percent;
-  } else {
-    ++sums.rowsWithoutArea;
+  if (!std::isfinite(percent) || !std::isfinite(hectares)) {
+    ++sums.rowsWithoutNumber;
+    return;
   }
+  const bool fromHectares = hectares > 0;
+  if (!fromHectares && !(percent > 0)) {
+    ++sums.rowsWithoutArea;
+    return;
+  }
+  const AreaFigure derived =
+      fromHectares ? HectaresToPercent(hectares, totalArea) : PercentToHectares(percent, totalArea);
+  if (!std::isfinite(derived.value)) {
+    ++sums.rowsWithoutNumber;
+    return;
+  }
+  WriteRowField(fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
+  sums.hectares += fromHectares ? hectares : derived.value;
+  sums.percent += fromHectares ? derived.value : percent;
 }
 
 void addLine(std::string& message, const std::string& line) {
@@ -61,16 +81,21 @@ std::string balanceMessage(const AreaSums& sums, double totalArea, int32_t class
     addLine(message, Ansi("Es gibt ") + std::to_string(sums.rowsWithoutArea) +
                          Ansi(" BT-Datensätze ohne Flächenangabe."));
   }
+  if (sums.rowsWithoutNumber > 0) {
+    addLine(message, Ansi("Es gibt ") + std::to_string(sums.rowsWithoutNumber) +
+                         Ansi(" BT-Datensätze, deren Fläche oder Flächenanteil keine endliche Zahl ist; "
+                              "sie wurden nicht umgerechnet."));
+  }
   if (sums.percent > 100) {
     addLine(message, Ansi(" Die Summe der Flächenanteile ist zu groß (") + number(sums.percent) + " %)");
   }
   if (checkShortfall && sums.percent < 100 - tolerance) {
     addLine(message, Ansi(" Die Summe der Flächenanteile ist zu klein (") + number(sums.percent) + " %)");
   }
-  if (sums.hectares > totalArea / 100 * 100.1) {
+  if (sums.hectares > asWritten(totalArea / 100 * 100.1)) {
     addLine(message, Ansi(" Die Summe der Teilflächen ist zu groß") + hectaresAgainstTotal);
   }
-  if (checkShortfall && sums.hectares < totalArea / 100 * (100 - tolerance)) {
+  if (checkShortfall && sums.hectares < asWritten(totalArea / 100 * (100 - tolerance))) {
     addLine(message, Ansi(" Die Summe der Teilflächen ist zu klein") + hectaresAgainstTotal);
   }
   return message;
@@ -82,11 +107,12 @@ int32_t GetAreaTolerance(int32_t classCode) { return classCode == kClassBK ? 10 
 
 void BalanceAreasOfActiveObject() {
   if (BusyFlag) return;
-  const int32_t object = tlGetActiveGeoObject();
-  const int32_t classCode = tlGetClassOf(object);
+  const auto active = GetActiveObjectAndClass();
+  if (!active) return;
+  const int32_t classCode = active->classCode;
   if (classCode != kClassBK && classCode != kClassGB && classCode != kClassFSN) return;
   const BusyFlagHold hold;
-  CalculateAreaBalance(object, classCode);
+  CalculateAreaBalance(active->id, classCode);
 }
 
 void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
@@ -94,21 +120,38 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   if (!totalArea) return;
 
   AreaSums sums;
+  bool anyRow = false;
   tlTableFirst(areas::kBtypHtyp);
   while (tlTableEOF(areas::kBtypHtyp) == 0) {
+    anyRow = true;
     completeCurrentRow(*totalArea, sums);
-    tlTableNext(areas::kBtypHtyp);
+    if (!MoveToNextRow()) return;
   }
+  sums.percent = asWritten(sums.percent);
+  sums.hectares = asWritten(sums.hectares);
   // Rounded shares of a complete cover rarely add up to exactly 100.
   if (sums.percent >= 99.9 && sums.percent <= 100.1) sums.percent = 100;
 
   const std::string message = balanceMessage(sums, *totalArea, classCode);
   if (!message.empty()) platform::ui().showMessage(platform::MessageKind::Warning, message);
 
+  if (!std::isfinite(sums.hectares) || !std::isfinite(sums.percent)) {
+    platform::ui().showMessage(platform::MessageKind::Error,
+                               Ansi("Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben."));
+    return;
+  }
   // The sums stay unrounded and in the user's notation, unlike the row figures.
   const char separator = platform::decimalSeparator();
-  SetStringValue(areas::kBtypHtyp, areas::kGesFl, LocaleNumberText(sums.hectares, separator));
-  SetStringValue(areas::kBtypHtyp, areas::kGesProz, LocaleNumberText(sums.percent, separator));
+  const std::string hectares = LocaleNumberText(sums.hectares, separator);
+  const std::string percent = LocaleNumberText(sums.percent, separator);
+  if (anyRow) {
+    WriteRowField(areas::kGesFl, hectares);
+    WriteRowField(areas::kGesProz, percent);
+  } else {
+    // Without a row there is nowhere for the sums to go; the host refusing them is no news.
+    SetStringValue(areas::kBtypHtyp, areas::kGesFl, hectares);
+    SetStringValue(areas::kBtypHtyp, areas::kGesProz, percent);
+  }
 }
 
 }  // namespace aggregate

@@ -1,5 +1,7 @@
 #include "areas/AreaConversion.h"
 
+#include <cmath>
+
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
@@ -39,7 +41,7 @@ double GetTotalArea(int32_t objectId) {
 
 std::optional<double> UsableTotalArea(int32_t objectId) {
   const double total = GetTotalArea(objectId);
-  if (total > 0) return total;
+  if (total > 0 && std::isfinite(total)) return total;
   platform::ui().showMessage(platform::MessageKind::Warning,
                              Ansi("ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!"));
   return std::nullopt;

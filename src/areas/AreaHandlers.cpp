@@ -1,10 +1,12 @@
 #include "areas/AreaHandlers.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
+#include "areas/AreaRowAccess.h"
 #include "common/BusyFlag.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
@@ -31,9 +33,9 @@ void warnNotANumber(const std::string& value, char separator) {
 
 void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
   if (BusyFlag) return;
-  const int32_t object = tlGetActiveGeoObject();
-  const int32_t classCode = tlGetClassOf(object);
-  if (classCode != kClassBK && classCode != kClassGB) return;
+  const auto active = GetActiveObjectAndClass();
+  if (!active || (active->classCode != kClassBK && active->classCode != kClassGB)) return;
+  const int32_t object = active->id;
   const std::string value = Trim(newValue);
   if (value.empty()) return;
 
@@ -41,20 +43,39 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
   const BusyFlagHold hold;
   const char separator = platform::decimalSeparator();
   const auto number = ParseUserNumber(value, separator);
-  if (!number) {
+  if (!number || !std::isfinite(*number)) {
     warnNotANumber(value, separator);
     return;
   }
   const auto total = UsableTotalArea(object);
   if (!total) return;
-  SetStringValue(areas::kBtypHtyp, writtenField, convert(*number, *total).text);
+  const AreaFigure converted = convert(*number, *total);
+  if (!std::isfinite(converted.value)) {
+    warnNotANumber(value, separator);
+    return;
+  }
+  WriteRowField(writtenField, converted.text);
 }
+
+// True while a flag handler writes its flag. A host that attaches a flag handler to a flag
+// field and reports the library's own writes would otherwise call it back without end.
+bool writingFlag = false;
+
+class FlagWrite {
+ public:
+  FlagWrite() { writingFlag = true; }
+  ~FlagWrite() { writingFlag = false; }
+  FlagWrite(const FlagWrite&) = delete;
+  FlagWrite& operator=(const FlagWrite&) = delete;
+};
 
 void setFlag(const char* newValue, const char* destination, const char* flagField,
              bool (*isSet)(const std::string& trimmed)) {
+  if (writingFlag) return;  // our own write answered: the outer call holds BusyFlag and clears it
+  const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
   const std::string value = Trim(destination != nullptr ? destination : newValue);
-  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
+  WriteRowField(flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
 }
 
 bool startsWithDigit(const std::string& value) {

@@ -36,12 +36,31 @@ void reportFailure(const std::string& file, const std::string& reason) {
   platform::ui().showMessage(platform::MessageKind::Error, text);
 }
 
+void reportUncheckedList(const std::string& reason) {
+  platform::ui().showMessage(platform::MessageKind::Error,
+                             Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
+                                  "geprüft werden: ") +
+                                 reason);
+}
+
 }  // namespace
 
 void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
+  // Only the project directory is ever consulted, never a root or working directory instead.
+  if (projectDirectory.empty()) {
+    reportUncheckedList(Ansi("der Host nennt kein Projektverzeichnis."));
+    return;
+  }
   const std::string file = projectDirectory + kFileName;
-  if (!platform::fileExists(file)) return;
+  if (!platform::fileExists(file)) {
+    // A directory that is not there is no project without a change list: its name may have lost
+    // characters on its way through the host's 8-bit texts.
+    if (!platform::directoryExists(projectDirectory))
+      reportUncheckedList(Ansi("das Projektverzeichnis ") + projectDirectory +
+                          Ansi(" wurde nicht gefunden."));
+    return;
+  }
   try {
     const std::string kennung = GetObjectKennung(objectId);
     platform::ChangeListConnection& connection = GetChangeListConnection(projectDirectory);

@@ -19,6 +19,8 @@ namespace {
 constexpr int32_t kStringValueCount = 4095;
 constexpr int32_t kIntValueCount = 1023;
 constexpr int32_t kValueByKeyCount = 4096;
+// Fits any path a host may give: the longest Windows knows (Linux stops at 4096).
+constexpr int32_t kPathCount = 32767;
 
 // A buffer for n characters and the terminating zero, starting as an empty text.
 class HostBuffer {
@@ -46,7 +48,16 @@ std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchroni
   return kennung.text();
 }
 
+int64_t refusedWrites = 0;
+
 }  // namespace
+
+int16_t CountRefusedWrite(int16_t result) {
+  if (result == 0) ++refusedWrites;
+  return result;
+}
+
+int64_t RefusedHostWrites() { return refusedWrites; }
 
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
@@ -69,19 +80,19 @@ int32_t GetIntValue(const std::string& table, const std::string& field) {
 }
 
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
-  tlSetValueByName(table.c_str(), field.c_str(), value.c_str());
+  CountRefusedWrite(tlSetValueByName(table.c_str(), field.c_str(), value.c_str()));
 }
 
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode) {
-  tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode);
+  CountRefusedWrite(tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode));
 }
 
 void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
                     const std::string& value) {
   if (value.empty()) return;
   try {
-    tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str());
+    CountRefusedWrite(tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str()));
   } catch (const std::exception& failure) {
     platform::ui().showMessage(platform::MessageKind::Plain, failure.what());
   }
@@ -108,16 +119,16 @@ void SynchronizeObject(int32_t objectId) {
 }
 
 std::string GetProjectDirectory() {
-  HostBuffer buffer(TL_PATH_CAPACITY);
-  tlGetProjectDir(buffer.data(), buffer.count());
+  HostBuffer buffer(kPathCount);
+  if (tlGetProjectDir(buffer.data(), buffer.count()) == 0) return {};
   std::string directory = buffer.text();
-  if (directory.empty() || directory.back() != platform::pathDelimiter())
+  if (!directory.empty() && directory.back() != platform::pathDelimiter())
     directory += platform::pathDelimiter();
   return directory;
 }
 
 std::string GetProjectDatabasePath() {
-  HostBuffer buffer(TL_PATH_CAPACITY);
+  HostBuffer buffer(kPathCount);
   tlGetProjectDB(buffer.data(), buffer.count());
   return buffer.text();
 }

@@ -15,6 +15,10 @@ std::optional<std::string> GetUntrimmedValue(const std::string& table, const std
                                              int32_t count);
 // The field as integer text; -1 when the host has no value or the text is no integer text.
 int32_t GetIntValue(const std::string& table, const std::string& field);
+// Counts a write whose result (0) says the host refused it, and gives the result back.
+int16_t CountRefusedWrite(int16_t result);
+// Writes the host refused since the library was loaded; a command compares it before and after.
+int64_t RefusedHostWrites();
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value);
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode);
@@ -26,7 +30,7 @@ std::string GetValueByPKey(const std::string& table, const std::string& field, i
 // Empty when the host cannot give it.
 std::string GetObjectKennung(int32_t objectId);
 void SynchronizeObject(int32_t objectId);
-// Always ends with the platform's path delimiter.
+// Ends with the platform's path delimiter; empty when the host cannot give it.
 std::string GetProjectDirectory();
 std::string GetProjectDatabasePath();
 // Reads a number in the user's notation, or else with the other decimal separator; throws

@@ -7,8 +7,10 @@
 
 #include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
+#include "hostdata/AttributeAccess.h"
 #include "platform/HostWindow.h"
 #include "platform/TextEncoding.h"
+#include "platform/UserInterface.h"
 
 namespace aggregate {
 
@@ -38,18 +40,33 @@ class TempObjectDeletion {
   const int32_t& id_;
 };
 
+void warnIncomplete(int32_t sourceId, int32_t capacity) {
+  const std::string taken = std::to_string(capacity);
+  platform::ui().showMessage(platform::MessageKind::Warning,
+                             Ansi("Um das Objekt ") + GetObjectKennung(sourceId) + Ansi(" liegen mehr als ") +
+                                 taken + Ansi(" Objekte; nur die ersten ") + taken +
+                                 Ansi(" wurden berücksichtigt."));
+}
+
 }  // namespace
 
 std::vector<int32_t> QueryGeoObjects(int32_t sourceId, int32_t mode, const std::vector<int32_t>& classes,
                                      double distance) {
   const TClassFilter filter{static_cast<int32_t>(classes.size()), classes.data()};
-  std::vector<int32_t> result(kQueryCapacity);
-  TIdBuffer buffer{kQueryCapacity, result.data()};
-  const int32_t count =
-      tlQueryGeoObjects(sourceId, distance, mode, classes.empty() ? nullptr : &filter, &buffer);
-  // A count above the capacity cannot have been written; only the buffer's ids are taken.
-  result.resize(static_cast<std::size_t>(std::clamp(count, 0, kQueryCapacity)));
-  return result;
+  for (int32_t capacity = kQueryCapacity;; capacity = std::min(capacity * 16, kMaxQueryCapacity)) {
+    std::vector<int32_t> result(static_cast<std::size_t>(capacity));
+    TIdBuffer buffer{capacity, result.data()};
+    const int32_t count =
+        tlQueryGeoObjects(sourceId, distance, mode, classes.empty() ? nullptr : &filter, &buffer);
+    // A count above the capacity cannot have been written; only the buffer's ids are taken.
+    result.resize(static_cast<std::size_t>(std::clamp(count, 0, capacity)));
+    // The host cannot say that it found more than fit: a full buffer is asked again, larger.
+    if (count < capacity) return result;
+    if (capacity == kMaxQueryCapacity) {
+      warnIncomplete(sourceId, capacity);
+      return result;
+    }
+  }
 }
 
 int32_t QueryRelatedObjects(int32_t sourceId, IntegerList& result, int32_t classCode, int32_t mode,

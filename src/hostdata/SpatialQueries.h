@@ -10,10 +10,12 @@
 namespace aggregate {
 
 inline constexpr int32_t kQueryCapacity = 1024;
+inline constexpr int32_t kMaxQueryCapacity = 1 << 20;
 inline constexpr int32_t kMaxTempObjectIds = 1001;
 
 // Ids the host finds for the source object, in the host's order; no class restriction when
-// classes is empty. Empty when the host fails. Never more than the buffer's 1024 ids.
+// classes is empty. Empty when the host fails. A buffer of 1024 ids that comes back full is
+// offered again, larger, up to kMaxQueryCapacity; beyond that the user is warned, naming the object.
 std::vector<int32_t> QueryGeoObjects(int32_t sourceId, int32_t mode, const std::vector<int32_t>& classes,
                                      double distance);
 // Appends the ids found for one class; returns their number. Failures are swallowed.

@@ -7,5 +7,7 @@ namespace aggregate::platform {
 char pathDelimiter();
 // True when a regular file of that name exists. Path in Windows-1252.
 bool fileExists(const std::string& path);
+// True when a directory of that name exists. Path in Windows-1252.
+bool directoryExists(const std::string& path);
 
 }  // namespace aggregate::platform

@@ -40,6 +40,15 @@ int16_t deliver(const std::string& text, char* buffer, int32_t n) {
 }  // namespace fakehost
 
 using fakehost::answer;
+
+namespace {
+// A write nobody hooked is one the host took.
+template <class Hook, class... Args>
+int16_t answerWrite(const char* name, const Hook& hook, Args... args) {
+  const int16_t result = answer<int16_t>(name, hook, args...);
+  return hook ? result : int16_t{1};
+}
+}  // namespace
 using fakehost::currentHooks;
 
 extern "C" {
@@ -111,10 +120,10 @@ int16_t TL_STDCALL tlTableBOF(const char* table) {
   return answer<int16_t>("tlTableBOF", currentHooks.tableBOF, table);
 }
 int16_t TL_STDCALL tlAppendRecord(const char* table) {
-  return answer<int16_t>("tlAppendRecord", currentHooks.appendRecord, table);
+  return answerWrite("tlAppendRecord", currentHooks.appendRecord, table);
 }
 int16_t TL_STDCALL tlPostRecord(const char* table) {
-  return answer<int16_t>("tlPostRecord", currentHooks.postRecord, table);
+  return answerWrite("tlPostRecord", currentHooks.postRecord, table);
 }
 int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key) {
   return answer<int16_t>("tlDeleteRecord", currentHooks.deleteRecord, table, key);
@@ -123,16 +132,16 @@ int16_t TL_STDCALL tlGetValueByName(const char* table, const char* field, char* 
   return answer<int16_t>("tlGetValueByName", currentHooks.getValueByName, table, field, buffer, n);
 }
 int16_t TL_STDCALL tlSetValueByName(const char* table, const char* field, const char* value) {
-  return answer<int16_t>("tlSetValueByName", currentHooks.setValueByName, table, field, value);
+  return answerWrite("tlSetValueByName", currentHooks.setValueByName, table, field, value);
 }
 int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value, int16_t mode) {
-  return answer<int16_t>("tlSetValueByNameEx", currentHooks.setValueByNameEx, table, field, value, mode);
+  return answerWrite("tlSetValueByNameEx", currentHooks.setValueByNameEx, table, field, value, mode);
 }
 int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer,
                                     int32_t n) {
   return answer<int16_t>("tlGetValueByPKEY", currentHooks.getValueByPKEY, key, table, field, buffer, n);
 }
 int16_t TL_STDCALL tlSetValueByPKEY(int32_t key, const char* table, const char* field, const char* value) {
-  return answer<int16_t>("tlSetValueByPKEY", currentHooks.setValueByPKEY, key, table, field, value);
+  return answerWrite("tlSetValueByPKEY", currentHooks.setValueByPKEY, key, table, field, value);
 }
 }

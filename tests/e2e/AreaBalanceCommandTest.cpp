@@ -76,6 +76,39 @@ TEST_F(AreaBalance, SumsNearAHundredPercentAreSnapped) {
   }
 }
 
+// Sums equal in decimal are judged equal, whatever their last binary digit says.
+TEST_F(AreaBalance, LimitsAreJudgedAtThePrecisionTheFiguresAreWrittenIn) {
+  struct Case {
+    double total;
+    std::vector<std::string> shares;
+    std::string sumOfShares;
+  };
+  for (const Case& c : {Case{100, {"0.4", "99.7"}, "100"}, Case{100, {"60", "40.1"}, "100"},
+                        Case{100, {"0.1", "99.8"}, "100"}, Case{4, {"33.4", "33.4", "33.3"}, "100"}}) {
+    std::vector<AreaRow> rows;
+    for (const std::string& share : c.shares) rows.push_back({std::nullopt, share});
+    const auto keys = object(host::kClassGB, c.total, rows);
+    open(c.shares[0] + "-" + c.shares[1]);
+    EXPECT_EQ(balance(), "") << c.shares[0] << " + " << c.shares[1];
+    EXPECT_EQ(value(keys.back(), "Ges_Proz"), c.sumOfShares);
+  }
+}
+
+// 1e307 ha give a share beyond the largest double; "INF" is read as no area.
+TEST_F(AreaBalance, AFigureThatIsNoFiniteNumberIsRefusedAndNothingNonFiniteWritten) {
+  const auto keys =
+      object(host::kClassGB, 4, {{"INF", std::nullopt}, {"1e307", std::nullopt}, {"4", std::nullopt}});
+  open();
+  EXPECT_EQ(balance(),
+            warning({"Es gibt 1 BT-Datensätze ohne Flächenangabe.",
+                     "Es gibt 1 BT-Datensätze, deren Fläche oder Flächenanteil keine endliche Zahl "
+                     "ist; sie wurden nicht umgerechnet."}));
+  EXPECT_EQ(value(keys[0], "Flaechenanteil"), "");
+  EXPECT_EQ(value(keys[1], "Flaechenanteil"), "");
+  EXPECT_EQ(value(keys[2], "Ges_Fl"), "4");
+  EXPECT_EQ(value(keys[2], "Ges_Proz"), "100");
+}
+
 TEST_F(AreaBalance, ExcessIsShownAndSummedInTheUsersNotation) {
   const auto keys = object(host::kClassGB, 100, {{std::nullopt, "100.2"}});
   open();

@@ -56,6 +56,20 @@ TEST_F(AreaEdits, HalvesAreRoundedToTheEvenNeighbour) {
   EXPECT_EQ(valueOf("GB-1", key, "FLAECHE"), "1.0312");
 }
 
+// 1e307 ha give a share beyond the largest double.
+TEST_F(AreaEdits, AnInfiniteOrUndefinedFigureIsRefusedWithAMessage) {
+  const std::vector<std::string> typed = {"INF", "inf", "NaN", "-nan", "1e307"};
+  std::vector<int64_t> keys;
+  for (std::size_t i = 0; i < typed.size(); ++i)
+    keys.push_back(rowOn(static_cast<int32_t>(i + 1), "GB-" + std::to_string(i), host::kClassGB, 4));
+  open();
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    edit("GB-" + std::to_string(i), keys[i], "FLAECHE", typed[i]);
+    EXPECT_EQ(valueOf("GB-" + std::to_string(i), keys[i], "Flaechenanteil"), "") << typed[i];
+    EXPECT_NE(trace.find("[Warnung]"), std::string::npos) << typed[i];
+  }
+}
+
 TEST_F(AreaEdits, PointTypedUnderACommaLocaleWritesNothing) {
   if (areaText(".") != ",") GTEST_SKIP() << "needs a locale with a decimal comma";
   const auto key = rowOn(1, "GB-1", host::kClassGB, 3.2, {{"FLAECHE", "2"}});
@@ -101,6 +115,26 @@ TEST_F(AreaEdits, TheOwnWriteFindsTheOtherHandlerInactive) {
   EXPECT_EQ(valueOf("GB-1", key, "Flaechenanteil"), areaText("12.50"));
   EXPECT_EQ(host->callCount("tlSetValueByName"), 1);
   EXPECT_EQ(host->callCount("tlGetActiveGeoObject"), 1);
+}
+
+// Attached to their own flag fields, or each to the other's, with own writes reported.
+TEST_F(AreaEdits, AFlagHandlerAnsweringItsOwnWriteDoesNotRecurse) {
+  for (const auto& [ffhField, p62Field] :
+       {std::pair{"ist_FFHLRT", "ist_P62_typ"}, {"ist_P62_typ", "ist_FFHLRT"}}) {
+    SCOPED_TRACE(ffhField);
+    project = host::ProjectBuilder{};
+    const auto key = rowOn(1, "GB-1", host::kClassGB, 4);
+    project.setHandlers({{std::string("BtypHtyp.") + ffhField, "SetFFHFlag"},
+                         {std::string("BtypHtyp.") + p62Field, "SetP62Flag"},
+                         {"BtypHtyp.Flaechenanteil", "FlaechenanteilChanged"}});
+    open(ffhField);
+    host->setNotifyOwnWrites(true);
+    host->resetCallCounts();
+    edit("GB-1", key, "ist_FFHLRT", "6510");
+    EXPECT_EQ(host->callCount("tlSetValueByName"), 1);
+    edit("GB-1", key, "Flaechenanteil", "50");
+    EXPECT_EQ(valueOf("GB-1", key, "FLAECHE"), "2") << "BusyFlag was left set";
+  }
 }
 
 TEST_F(AreaEdits, AreasWrittenByATransferGetTheirPercentages) {

@@ -24,6 +24,22 @@ class ChangeListMarking : public e2e::PluginSession {
     for (const std::string& kennung : targets) addArea(project, id++, kennung, host::kClassGB, 1);
   }
   void transferTo(const std::string& target) { run("BTToGB", {"BT1", target}); }
+  // The transfer to GB1 on a fresh copy of the project with the first call of function failing.
+  void transferWithFailing(const std::string& function) {
+    open("undisturbed-" + function);
+    std::int64_t calls = 0, failAt = 0;
+    host->setCallObserver([&](const std::string& called) {
+      ++calls;
+      if (called == function && failAt == 0) failAt = calls;
+    });
+    transferTo("GB1");
+    host->setCallObserver({});
+    ASSERT_GT(failAt, 0) << function;
+    open("failing-" + function);
+    host->failCall(failAt);
+    transferTo("GB1");
+    host->failCall(0);
+  }
   ChangeList changeList() const { return host::readChangeList(host->changeListPath()); }
 };
 
@@ -65,6 +81,50 @@ TEST_F(ChangeListMarking, AProjectDirectoryWithUmlautsIsFound) {
   transferTo("GB1");
   EXPECT_EQ(changeList(), (ChangeList{{"GB1", "UPDATE"}}));
   EXPECT_TRUE(traceLines("[Fehler]").empty());
+}
+
+// Windows-1252 has no "Ł": the host names a directory with '?' in its place.
+TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotNameIsReportedNotSkipped) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  open("Łódź");
+  transferTo("GB1");
+  EXPECT_EQ(rows("GB1", "BtypHtyp").size(), 1U) << "the transfer stands";
+  const auto errors = traceLines("[Fehler]");
+  ASSERT_EQ(errors.size(), 1U);
+  EXPECT_NE(errors[0].find("Änderungsliste konnte nicht geprüft werden"), std::string::npos) << errors[0];
+  EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
+}
+
+TEST_F(ChangeListMarking, AProjectPathLongerThan255CharactersIsFound) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  open(std::string(100, 'a') + "/" + std::string(100, 'b') + "/" + std::string(100, 'c'));
+  ASSERT_GT(host->projectDir().string().size(), 300U);
+  transferTo("GB1");
+  EXPECT_EQ(changeList(), (ChangeList{{"GB1", "UPDATE"}}));
+  EXPECT_TRUE(traceLines("[Fehler]").empty());
+}
+
+TEST_F(ChangeListMarking, AProjectDirectoryTheHostCannotGiveIsReportedAndNoOtherConsulted) {
+  sourceAndTargets({"GB1"});
+  transferWithFailing("tlGetProjectDir");
+  const auto errors = traceLines("[Fehler]");
+  ASSERT_EQ(errors.size(), 1U);
+  EXPECT_NE(errors[0].find("der Host nennt kein Projektverzeichnis"), std::string::npos) << errors[0];
+}
+
+TEST_F(ChangeListMarking, ATransferWhoseWritesFailedDoesNotMarkItsTargetAndSaysSo) {
+  sourceAndTargets({"GB1"});
+  project.createChangeList({{"GB1", "IGNORED"}});
+  for (const char* write : {"tlSetValueByName", "tlAppendRecord", "tlPostRecord"}) {
+    SCOPED_TRACE(write);
+    transferWithFailing(write);
+    const auto errors = traceLines("[Fehler]");
+    ASSERT_EQ(errors.size(), 1U);
+    EXPECT_NE(errors[0].find("Die Übertragung ist fehlgeschlagen"), std::string::npos) << errors[0];
+    EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
+  }
 }
 
 TEST_F(ChangeListMarking, AProjectWithoutAChangeListGetsNone) {

@@ -69,7 +69,7 @@ TEST_F(AreaBalanceGuard, DoesNothingWhileBusy) {
 }
 
 TEST_F(AreaBalanceGuard, OtherClassesAreLeftAloneWithoutTakingTheFlag) {
-  for (const int32_t other : {kClassBT, kClassMAS, kClassFT, 0}) {
+  for (const int32_t other : {kClassBT, kClassMAS, kClassFT}) {
     classCode = other;
     fakehost::hooks().tableFirst = [](const char*) -> int16_t {
       ADD_FAILURE() << "rows walked";
@@ -79,6 +79,15 @@ TEST_F(AreaBalanceGuard, OtherClassesAreLeftAloneWithoutTakingTheFlag) {
   }
   EXPECT_TRUE(writes.empty());
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// Class 0 is what a failing host call gives: the user learns that nothing was balanced.
+TEST_F(AreaBalanceGuard, AnObjectWithoutClassIsToldNotSkipped) {
+  classCode = 0;
+  BalanceAreasOfActiveObject();
+  EXPECT_TRUE(writes.empty());
+  ASSERT_EQ(ui.messages.size(), 1U);
+  EXPECT_FALSE(BusyFlag);
 }
 
 TEST_F(AreaBalanceGuard, FailureInsideTheRunClearsBusyFlag) {

@@ -1,10 +1,12 @@
 // Spatial queries and the intersection area through the host: buffers, records, message 1202.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
+#include "doubles/RecordingUserInterface.h"
 #include "hostdata/SpatialQueries.h"
 
 using namespace aggregate;
@@ -82,7 +84,45 @@ TEST_F(SpatialQuery, AnEmptyClassListPassesNoFilterAndDistanceZero) {
 
 TEST_F(SpatialQuery, ACountAboveTheCapacityNeverReadsPastTheBuffer) {
   hostFinds(std::vector<int32_t>(1024, 5), 5000);
-  EXPECT_EQ(QueryGeoObjects(40, 0, {}, 0).size(), 1024U);
+  EXPECT_EQ(QueryGeoObjects(40, 0, {}, 0).size(), 5000U);
+  EXPECT_GE(seen.capacity, 5000) << "asked again with a buffer that holds them";
+}
+
+// A host that fills the buffer it is given: how many it found, it cannot say.
+void hostFindsAsManyAsFit(int32_t found, std::vector<int32_t>& capacities) {
+  fakehost::hooks().queryGeoObjects = [found, &capacities](int32_t, double, int32_t, const TClassFilter*,
+                                                           TIdBuffer* buffer) {
+    capacities.push_back(buffer->Capacity);
+    const int32_t written = std::min(found, buffer->Capacity);
+    for (int32_t i = 0; i < written; ++i) buffer->Ids[i] = i + 1;
+    return written;
+  };
+}
+
+TEST_F(SpatialQuery, MoreThan1024ObjectsAreAllTakenWithoutAWord) {
+  testdoubles::RecordingUserInterface ui;
+  std::vector<int32_t> capacities;
+  hostFindsAsManyAsFit(1100, capacities);
+  const auto found = QueryGeoObjects(40, 0, {}, 0);
+  ASSERT_EQ(found.size(), 1100U);
+  EXPECT_EQ(found.back(), 1100);
+  EXPECT_EQ(capacities.front(), 1024);
+  EXPECT_EQ(capacities.size(), 2U);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SpatialQuery, AFullLargestBufferIsToldNamingTheObject) {
+  testdoubles::RecordingUserInterface ui;
+  fakehost::hooks().getObjectData = [](TObjectInfo* info) {
+    return fakehost::deliver("MAS-01", info->Kennung, 128);
+  };
+  std::vector<int32_t> capacities;
+  hostFindsAsManyAsFit(kMaxQueryCapacity + 1, capacities);
+  EXPECT_EQ(QueryGeoObjects(40, 0, {}, 0).size(), static_cast<std::size_t>(kMaxQueryCapacity));
+  EXPECT_EQ(capacities.back(), kMaxQueryCapacity);
+  ASSERT_EQ(ui.messages.size(), 1U);
+  EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
+  EXPECT_NE(ui.messages[0].text.find("MAS-01"), std::string::npos);
 }
 
 class IntersectionArea : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "doubles/FakeHost.h"
 #include "doubles/FakeTables.h"
@@ -37,6 +38,10 @@ class TransferRun : public ::testing::Test {
     fakehost::hooks().getClassOf = [targetClass](int32_t id) { return id == 1 ? kClassBT : targetClass; };
     fakehost::hooks().getObjectData = [](TObjectInfo* info) {
       return fakehost::deliver("ZIEL", info->Kennung, 128);
+    };
+    // A project directory without a change list.
+    fakehost::hooks().getProjectDir = [](char* buffer, int32_t n) {
+      return fakehost::deliver(std::filesystem::temp_directory_path().string(), buffer, n);
     };
     EXPECT_EQ(RunExport(kCommandResult, [&] { RunTransfer(kind); }), -1);
   }

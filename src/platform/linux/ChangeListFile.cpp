@@ -5,6 +5,10 @@
 
 #include <shapefil.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <string_view>
@@ -95,8 +99,43 @@ class DbfChangeList final : public ChangeListConnection {
   DbfFile open(const char* access) const {
     SAHooks hooks = changeListHooks();
     DbfFile file(DBFOpenLL(path_.c_str(), access, &hooks));
-    if (file == nullptr) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
+    if (file == nullptr) fail(whyNotOpened(access));
+    checkRecordsPresent(file.get());
     return file;
+  }
+
+  // shapelib cannot tell a file it may not open from one that is no dBase table.
+  std::string whyNotOpened(const char* access) const {
+    std::FILE* probe = std::fopen(path_.c_str(), access);
+    if (probe != nullptr) {
+      std::fclose(probe);
+      return Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen.");
+    }
+    switch (errno) {
+      case EACCES:
+      case EPERM:
+      case EROFS:
+        return access[2] == '+' ? Ansi("Die Datei ist schreibgeschützt.")
+                                : Ansi("Die Datei darf nicht gelesen werden.");
+      case ENOENT:
+        return Ansi("Die Datei ist nicht mehr vorhanden.");
+      default:
+        return Ansi("Die Datei lässt sich nicht öffnen (Fehler ") + std::to_string(errno) + ").";
+    }
+  }
+
+  // A header that claims more records than the file holds comes from a file cut short; walking
+  // the claimed records would take hours and read nothing.
+  void checkRecordsPresent(DBFHandle file) const {
+    struct stat info {};
+    if (stat(path_.c_str(), &info) != 0) fail(Ansi("Die Datei ist nicht mehr vorhanden."));
+    const long long claimed = DBFGetRecordCount(file);
+    const long long recordLength = file->nRecordLength;
+    if (recordLength <= 0) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
+    const long long held = (static_cast<long long>(info.st_size) - file->nHeaderLength) / recordLength;
+    if (claimed > held)
+      fail(Ansi("Die Datei ist beschädigt: ihr Kopf nennt ") + std::to_string(claimed) +
+           Ansi(" Einträge, sie enthält aber nur ") + std::to_string(held < 0 ? 0 : held) + ".");
   }
 
   static CharacterField field(DBFHandle file, const char* name) {
@@ -119,9 +158,12 @@ class DbfChangeList final : public ChangeListConnection {
   }
 
   // The raw record, or nullptr for a deleted one, which a database driver does not return.
+  // A record that cannot be read is no deleted one: the list cannot be trusted then.
   static const char* readRecord(DBFHandle file, int record) {
-    if (DBFIsRecordDeleted(file, record) != 0) return nullptr;
-    return DBFReadTuple(file, record);
+    const char* raw = DBFReadTuple(file, record);
+    if (raw == nullptr)
+      fail(Ansi("Der Eintrag ") + std::to_string(record + 1) + Ansi(" lässt sich nicht lesen."));
+    return raw[0] == '*' ? nullptr : raw;
   }
 
   // The field without its blank padding; leading blanks are part of the value.

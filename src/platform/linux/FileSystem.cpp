@@ -14,4 +14,9 @@ bool fileExists(const std::string& path) {
   return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool directoryExists(const std::string& path) {
+  struct stat info {};
+  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace aggregate::platform

@@ -1,17 +1,37 @@
 #include "platform/RegionalSettings.h"
 
-#include <locale>
+#include <langinfo.h>
+#include <locale.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/TextEncoding.h"
 
 namespace aggregate::platform {
 
 namespace {
-char separatorOfEnvironment() {
-  try {
-    return std::use_facet<std::numpunct<char>>(std::locale("")).decimal_point();
-  } catch (const std::exception&) {
-    return '.';  // the environment names no locale this system has
-  }
+
+struct LocaleFree {
+  void operator()(locale_t locale) const { freelocale(locale); }
+};
+
+// The host's texts are Windows-1252, so a separator is usable only as one character of it.
+char usableSeparator(const std::string& radix) {
+  if (radix.size() == 1 && static_cast<unsigned char>(radix[0]) < 0x80) return radix[0];
+  const std::string ansi = utf8ToAnsi(radix);
+  return ansi.size() == 1 && ansi[0] != '?' ? ansi[0] : '.';
 }
+
+// Only the numeric category decides: a locale missing for another category must not take a
+// valid one away, as std::locale("") would.
+char separatorOfEnvironment() {
+  const std::unique_ptr<std::remove_pointer_t<locale_t>, LocaleFree> numeric(
+      newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr)));
+  if (numeric == nullptr) return '.';  // the environment names no numeric locale this system has
+  return usableSeparator(nl_langinfo_l(RADIXCHAR, numeric.get()));
+}
+
 }  // namespace
 
 char decimalSeparator() {

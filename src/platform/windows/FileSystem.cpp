@@ -13,4 +13,9 @@ bool fileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool directoryExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(win32::wideFromAnsi(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace aggregate::platform
