@@ -1,7 +1,10 @@
 #include "deleteobject/DeleteObject.h"
 
+#include <string>
+
 #include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
+#include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
@@ -13,7 +16,10 @@ void DeleteBiotopTypRowByKey() {
   const std::string answer = platform::ui().askText("PKey", "Jau", preset).value_or(preset);
   const auto key = ParseIntegerText(answer);
   if (!key) throw LibraryError("'" + answer + "' " + Ansi("ist kein gültiger Ganzzahlwert."));
-  tlDeleteRecord("BtypHtyp", *key);
+  // A key that no row has deletes nothing and stays unsaid; a row that stays was refused.
+  if (tlDeleteRecord("BtypHtyp", *key) == 0 && !GetValueByPKey("BtypHtyp", "PKEY", *key).empty())
+    throw LibraryError(Ansi("Die Zeile mit PKey ") + std::to_string(*key) +
+                       Ansi(" der Tabelle BtypHtyp lässt sich nicht löschen."));
 }
 
 }  // namespace aggregate

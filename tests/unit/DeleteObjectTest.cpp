@@ -1,8 +1,10 @@
 // deleteObject's dialog: which key is deleted for which answer.
 #include "deleteobject/DeleteObject.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,6 +49,24 @@ TEST_F(DeleteObjectDialog, LeadingBlankIsAllowed) {
 TEST_F(DeleteObjectDialog, CancelDeletesKeyZero) {
   answer(std::nullopt);
   EXPECT_EQ(deletions, (std::vector<std::pair<std::string, int32_t>>{{"BtypHtyp", 0}}));
+}
+
+TEST_F(DeleteObjectDialog, ARowTheHostKeepsIsReportedAMissingKeyIsNot) {
+  fakehost::hooks().deleteRecord = [](const char*, int32_t) -> int16_t { return 0; };
+  std::string keptRow = "12";
+  fakehost::hooks().getValueByPKEY = [&](int32_t, const char*, const char*, char* buffer,
+                                         int32_t count) -> int16_t {
+    std::snprintf(buffer, static_cast<std::size_t>(count) + 1, "%s", keptRow.c_str());
+    return keptRow.empty() ? 0 : 1;
+  };
+  answer("12");
+  ASSERT_EQ(messages.size(), 1U);
+  EXPECT_THAT(
+      messages[0].text,
+      ::testing::EndsWith("\r\nDie Zeile mit PKey 12 der Tabelle BtypHtyp l\xe4sst sich nicht l\xf6schen."));
+  keptRow.clear();
+  answer("13");
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(DeleteObjectDialog, AnythingButIntegerTextDeletesNothingAndIsReported) {
