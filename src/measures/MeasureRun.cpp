@@ -6,6 +6,7 @@
 #include "common/BusyFlag.h"
 #include "common/IntegerList.h"
 #include "common/LibraryError.h"
+#include "hostdata/AttributeAccess.h"
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
 #include "measures/BiotopeTypesOfMeasure.h"
@@ -39,9 +40,27 @@ class CurrentRunScope {
   MeasureRunState& state() { return *currentRun; }
 };
 
+// Deselects for the run and gives the user back the selection on every way out, a failure included.
+class SelectionSwap {
+ public:
+  explicit SelectionSwap(const IntegerList& selected) : selected_(selected) { tlDeselectAll(); }
+  ~SelectionSwap() {
+    for (int32_t i = 0; i < selected_.size(); ++i) tlAddToSelection(selected_[i]);
+  }
+  SelectionSwap(const SelectionSwap&) = delete;
+  SelectionSwap& operator=(const SelectionSwap&) = delete;
+
+ private:
+  const IntegerList& selected_;
+};
+
 void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
                         MeasureProgressWindow& progress, const MeasureRunState& run) {
+  const bool activated = tlSetActiveObject(measureId) != 0;
+  tlEnsureData(measureId);
   progress.showMeasure(measureId, run.counter, run.totalText);
+  // The tables below would be those of the object active before: another measure's, or worse.
+  if (!activated) throw LibraryError(Ansi("Der Host konnte sie nicht zum aktiven Objekt machen."));
   EmptyMeasureTables();
   MeasureBiotopeTypes biotopeTypes;
   MeasureSpeciesList species;
@@ -58,8 +77,11 @@ void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
 // A failing measure may be left emptied or half written, so the user learns which one it was.
 void AggregateMASObjectNamingFailure(int32_t measureId, ProjectDatabaseConnection& database,
                                      MeasureProgressWindow& progress, const MeasureRunState& run) {
+  const int64_t refusedBefore = RefusedHostWrites();
   try {
     AggregateMASObject(measureId, database, progress, run);
+    if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0)
+      throw LibraryError(std::to_string(refused) + Ansi(" Schreibvorgänge wurden vom Host abgelehnt."));
   } catch (const std::exception& failure) {
     throw LibraryError(Ansi("Die Maßnahme ") + progress.label() +
                        Ansi(" wurde nicht vollständig aggregiert:\r\n") + failure.what());
@@ -87,19 +109,16 @@ void RunMASAggregation() {
   progress.show();
   // Without a database every measure would be emptied and then fail; the user has been told.
   if (!database.open()) return;
-  tlDeselectAll();
+  const SelectionSwap selectionSwap(state.selectedIds);
   state.totalText = std::to_string(state.measureIds.size());
   for (int32_t i = 0; i < state.measureIds.size(); ++i) {
     const int32_t measureId = state.measureIds[i];
     ++state.counter;
-    tlSetActiveObject(measureId);
-    tlEnsureData(measureId);
     AggregateMASObjectNamingFailure(measureId, database, progress, state);
     // Cancel is only honoured here, so that no measure is left half written.
     progress.processMessages();
     if (progress.cancelPressed()) break;
   }
-  for (int32_t i = 0; i < state.selectedIds.size(); ++i) tlAddToSelection(state.selectedIds[i]);
 }
 
 }  // namespace

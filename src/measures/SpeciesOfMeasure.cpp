@@ -72,10 +72,10 @@ void EnsureOZRow(const std::string& table, const std::string& field) {
 
 void WriteSpecies(const MeasureSpecies& species) {
   if (species.isDuplicate) return;
-  tlAppendRecord(kTable);
+  CountRefusedWrite(tlAppendRecord(kTable));
   SetStringValueEx(kTable, species.isPlant ? "PlanRel_P_Art" : "PlanRel_T_Art", species.name,
                    kSpeciesWriteMode);
-  tlPostRecord(kTable);
+  CountRefusedWrite(tlPostRecord(kTable));
 }
 
 }  // namespace aggregate

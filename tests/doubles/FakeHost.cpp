@@ -55,7 +55,10 @@ extern "C" {
 int32_t TL_STDCALL tlGetActiveGeoObject(void) {
   return answer<int32_t>("tlGetActiveGeoObject", currentHooks.getActiveGeoObject);
 }
-int16_t TL_STDCALL tlSetActiveObject(int32_t) { return answer<int16_t>("tlSetActiveObject", nullptr); }
+int16_t TL_STDCALL tlSetActiveObject(int32_t) {
+  answer<int16_t>("tlSetActiveObject", nullptr);
+  return 1;  // any id names an object here
+}
 int16_t TL_STDCALL tlEnsureData(int32_t) { return answer<int16_t>("tlEnsureData", nullptr); }
 int32_t TL_STDCALL tlGetClassOf(int32_t id) {
   return answer<int32_t>("tlGetClassOf", currentHooks.getClassOf, id);
