@@ -63,7 +63,9 @@ std::string quoteIdentifier(const std::string& name) {
 ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
     : db_(file, SqliteDatabase::Mode::OpenExisting) {
   db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
-  sqlite3_busy_timeout(db_.handle(), 2000);
+  // Another writer holds its lock for a whole command: each refused write should fail soon, not
+  // keep the user waiting once per row.
+  sqlite3_busy_timeout(db_.handle(), 250);
   dataVersion_ = readDataVersion();
 }
 
