@@ -2,9 +2,12 @@
 // and the project database as SQLite store or Access file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "ClassCodes.h"
 #include "MeasureAggregationSupport.h"
@@ -111,6 +114,33 @@ TEST_F(MeasureRun, NothingOnAMeasureLeavesAllSevenTablesEmpty) {
   project.open();
   project.aggregate({"M1"});
   EXPECT_EQ(project.dump("M1"), Lines{});
+}
+
+// More objects on one measure than the host answers a spatial query with at first: none is lost.
+TEST_F(MeasureRun, ElevenHundredBiotopeTypesOnOneMeasureAreAllWritten) {
+  constexpr int kObjects = 1100;
+  project.strip(1, "M1", kClassMAS, 0, kObjects);
+  for (int i = 0; i < kObjects; ++i) {
+    project.strip(1000 + i, "B" + std::to_string(i), kClassBT, i, i + 1);
+    project.biotopRow(1000 + i, "T" + std::to_string(i));
+  }
+  project.open();
+  const std::string err = project.aggregate({"M1"});
+  EXPECT_FALSE(contains(err, "[Fehler]") || contains(err, "[Warnung]")) << err;
+  const Lines rows = project.biotopTypes("M1");
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kObjects));
+  std::set<std::string> codes;
+  double shares = 0;
+  for (std::string row : rows) {
+    codes.insert(row.substr(0, row.find('|')));
+    std::replace(row.begin(), row.end(), ',', '.');
+    double share = 0;
+    const char* text = row.c_str() + row.rfind('|') + 1;
+    EXPECT_EQ(std::from_chars(text, row.c_str() + row.size(), share).ec, std::errc()) << row;
+    shares += share;
+  }
+  EXPECT_EQ(codes.size(), static_cast<std::size_t>(kObjects));
+  EXPECT_NEAR(shares, 100.0, 1e-9);
 }
 
 // The rows of project_small.mdb in the host's own store, with the same BtypHtyp keys, lying on
