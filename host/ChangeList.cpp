@@ -2,7 +2,9 @@
 
 #include <shapefil.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "Host.h"
 #include "Windows1252.h"
@@ -46,6 +48,20 @@ void writeEntries(const std::filesystem::path& dbfFile, const std::vector<Change
   }
 }
 
+// A header that claims more records than the file holds (cut short by a crash, one flipped byte)
+// would have every missing record read in turn, for minutes.
+void refuseCutShort(const DBFInfo& dbf, const std::filesystem::path& dbfFile) {
+  const std::uintmax_t size = std::filesystem::file_size(dbfFile);
+  const std::uintmax_t header = static_cast<std::uintmax_t>(dbf.nHeaderLength);
+  const std::uintmax_t held = size > header && dbf.nRecordLength > 0
+                                  ? (size - header) / static_cast<std::uintmax_t>(dbf.nRecordLength)
+                                  : 0;
+  if (static_cast<std::uintmax_t>(dbf.nRecords) > held) {
+    throw HostError(dbfFile.string() + " is damaged: its header claims " + std::to_string(dbf.nRecords) +
+                    " records, the file holds " + std::to_string(held));
+  }
+}
+
 }  // namespace
 
 void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
@@ -61,6 +77,7 @@ void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<Cha
 std::vector<ChangeListEntry> readChangeList(const std::filesystem::path& dbfFile) {
   DbfFile dbf(DBFOpen(dbfFile.c_str(), "rb"));
   if (!dbf) throw HostError("cannot read " + dbfFile.string());
+  refuseCutShort(*dbf, dbfFile);
   const int kennung = DBFGetFieldIndex(dbf.get(), "KENNUNG");
   const int changed = DBFGetFieldIndex(dbf.get(), "CHANGED");
   if (kennung < 0 || changed < 0) throw HostError(dbfFile.string() + " lacks the column KENNUNG or CHANGED");

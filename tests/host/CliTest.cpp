@@ -99,6 +99,18 @@ TEST_F(Cli, MalformedFilesAreReportedOnOneLineAndLeftAsTheyAre) {
   EXPECT_EQ(fileBytes("objects.geojson"), broken);
 }
 
+TEST_F(Cli, AChangeListCutShortIsReportedAtOnce) {
+  ASSERT_EQ(run({"changelist-create", "GB-1", "IGNORED", "BT-1", "UPDATE"}).exitCode, 0);
+  std::string bytes = fileBytes("TA_LIST.DBF");
+  bytes[7] = '\x01';  // the record count's high byte: 16777218 records claimed
+  std::ofstream(dir / "TA_LIST.DBF", std::ios::binary | std::ios::trunc) << bytes;
+  const CliResult result = run({"changelist"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "tolvar: " + (dir / "TA_LIST.DBF").string() +
+                            " is damaged: its header claims 16777218 records, the file holds 2\n");
+  EXPECT_EQ(fileBytes("TA_LIST.DBF"), bytes);
+}
+
 TEST_F(Cli, EditsOfFieldsWithoutHandlerNeedNoPlugIn) {
   const CliResult result = run({"--plugin", "/nonexistent.so", "edit", "BT-1", "BtypHtyp",
                                 std::to_string(keys.wba), "Bemerkung", "ok"});
