@@ -116,6 +116,29 @@ TEST_F(MeasureRun, NothingOnAMeasureLeavesAllSevenTablesEmpty) {
   EXPECT_EQ(project.dump("M1"), Lines{});
 }
 
+// A row the host would not store is named with its measure; the selection comes back.
+TEST_F(MeasureRun, AMeasureWhoseWriteTheHostRefusedIsNamed) {
+  measures(2);
+  auto& tolvar = project.open();
+  std::int64_t calls = 0;
+  std::int64_t firstPost = 0;
+  tolvar.setCallObserver([&](const std::string& function) {
+    ++calls;
+    if (function == "tlPostRecord" && firstPost == 0) firstPost = calls;
+  });
+  project.aggregate({"M2", "M1"});
+  tolvar.setCallObserver({});
+  ASSERT_GT(firstPost, 0);
+  tolvar.failCall(firstPost);
+  const std::string err = project.aggregate({"M2", "M1"});
+  tolvar.failCall(0);
+  const std::string named =
+      "Die Maßnahme M2 (1 von 2) wurde nicht vollständig aggregiert:\n  1 Schreibvorgang wurde vom Host "
+      "abgelehnt.\n";
+  EXPECT_TRUE(contains(err, named)) << err;
+  EXPECT_EQ(tolvar.selection(), (Lines{"M2", "M1"}));
+}
+
 // More objects on one measure than the host answers a spatial query with at first: none is lost.
 TEST_F(MeasureRun, ElevenHundredBiotopeTypesOnOneMeasureAreAllWritten) {
   constexpr int kObjects = 1100;
