@@ -59,6 +59,11 @@ int16_t CountRefusedWrite(int16_t result) {
 
 int64_t RefusedHostWrites() { return refusedWrites; }
 
+std::string RefusedWritesText(int64_t refused) {
+  return refused == 1 ? Ansi("1 Schreibvorgang wurde vom Host abgelehnt.")
+                      : std::to_string(refused) + Ansi(" Schreibvorgänge wurden vom Host abgelehnt.");
+}
+
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
   HostBuffer buffer(count);

@@ -19,6 +19,8 @@ int32_t GetIntValue(const std::string& table, const std::string& field);
 int16_t CountRefusedWrite(int16_t result);
 // Writes the host refused since the library was loaded; a command compares it before and after.
 int64_t RefusedHostWrites();
+// "1 Schreibvorgang wurde vom Host abgelehnt." or "<n> Schreibvorgänge wurden …" (Windows-1252).
+std::string RefusedWritesText(int64_t refused);
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value);
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode);

@@ -81,9 +81,7 @@ void AggregateMASObjectNamingFailure(int32_t measureId, ProjectDatabaseConnectio
   try {
     AggregateMASObject(measureId, database, progress, run);
     if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0)
-      throw LibraryError(refused == 1
-                             ? Ansi("1 Schreibvorgang wurde vom Host abgelehnt.")
-                             : std::to_string(refused) + Ansi(" Schreibvorgänge wurden vom Host abgelehnt."));
+      throw LibraryError(RefusedWritesText(refused));
   } catch (const std::exception& failure) {
     throw LibraryError(Ansi("Die Maßnahme ") + progress.label() +
                        Ansi(" wurde nicht vollständig aggregiert:\r\n") + failure.what());

@@ -38,10 +38,10 @@ void RunTransfer(TransferKind kind) {
   }
   // Writes that did not stand leave the target unchanged as far as the change list may know.
   if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0) {
-    platform::ui().showMessage(platform::MessageKind::Error,
-                               Ansi("Die Übertragung ist fehlgeschlagen: ") + std::to_string(refused) +
-                                   Ansi(" Schreibvorgänge wurden vom Host abgelehnt. Das Zielobjekt wurde in "
-                                        "der Änderungsliste nicht als geändert markiert."));
+    platform::ui().showMessage(
+        platform::MessageKind::Error,
+        Ansi("Die Übertragung ist fehlgeschlagen: ") + RefusedWritesText(refused) +
+            Ansi(" Das Zielobjekt wurde in der Änderungsliste nicht als geändert markiert."));
     return;
   }
   MarkObjectChanged(target);

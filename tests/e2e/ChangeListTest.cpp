@@ -122,7 +122,12 @@ TEST_F(ChangeListMarking, ATransferWhoseWritesFailedDoesNotMarkItsTargetAndSaysS
     transferWithFailing(write);
     const auto errors = traceLines("[Fehler]");
     ASSERT_EQ(errors.size(), 1U);
-    EXPECT_NE(errors[0].find("Die Übertragung ist fehlgeschlagen"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("Die Übertragung ist fehlgeschlagen: "), std::string::npos) << errors[0];
+    EXPECT_NE(
+        errors[0].find(" vom Host abgelehnt. Das Zielobjekt wurde in der Änderungsliste nicht als geändert "
+                       "markiert."),
+        std::string::npos)
+        << errors[0];
     EXPECT_EQ(changeList(), (ChangeList{{"GB1", "IGNORED"}}));
   }
 }
