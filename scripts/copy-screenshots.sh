@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 chosen=(
   transfer-selection transfer-progress transfer-change-list
-  progress-measure measure-progress measure-database-failure
+  measure-progress measure-database-failure
   deleteObject-input area-balance-warning
   message-plain
 )
