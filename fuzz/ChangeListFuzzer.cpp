@@ -5,7 +5,7 @@
 
 #include "FuzzFile.h"
 #include "common/LibraryError.h"
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const fuzz::FuzzFile file("TA_LIST.DBF", data, size);

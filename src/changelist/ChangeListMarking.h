@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 
 namespace aggregate {
 

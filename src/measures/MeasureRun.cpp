@@ -16,6 +16,7 @@
 #include "measures/SpeciesOfMeasure.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
+#include "platform/WaitCursor.h"
 
 namespace aggregate {
 

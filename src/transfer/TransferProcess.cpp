@@ -5,6 +5,7 @@
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
 #include "platform/TextEncoding.h"
+#include "platform/WaitCursor.h"
 #include "transfer/TransferStopped.h"
 
 namespace aggregate {

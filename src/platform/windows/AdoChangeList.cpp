@@ -1,7 +1,7 @@
 // Windows face of the change list: TA_LIST.DBF through ADO and the provider's dBase driver.
 #include <memory>
 
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 #include "platform/windows/AdoConnection.h"
 
 namespace aggregate::platform {

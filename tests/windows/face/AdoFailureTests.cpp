@@ -9,7 +9,7 @@
 
 #include "FaceTests.h"
 #include "common/LibraryError.h"
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 #include "platform/ProjectDatabase.h"
 
 namespace facetests {

@@ -6,6 +6,7 @@
 #include "platform/HostWindow.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
+#include "platform/WaitCursor.h"
 #include "support/Text.h"
 
 namespace facetests {

@@ -1,7 +1,7 @@
 // Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib. The file
 // is opened for each statement and closed after it, as a database driver would leave it: another
 // reader sees every update at once, and nothing stays open between two transfers.
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 
 #include <shapefil.h>
 

@@ -1,6 +1,6 @@
 // The change list as the Linux face reads and updates it, fed with files damaged the way a crash,
 // a full disk or a file system's permissions leave them.
-#include "platform/ChangeListFile.h"
+#include "platform/ChangeListConnection.h"
 
 #include <gtest/gtest.h>
 #include <shapefil.h>
@@ -20,7 +20,7 @@ namespace {
 using aggregate::LibraryError;
 using aggregate::platform::connectChangeList;
 
-class ChangeListFile : public ::testing::Test {
+class DbfChangeList : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string pattern = (std::filesystem::temp_directory_path() / "changelist-XXXXXX").string();
@@ -64,7 +64,7 @@ class ChangeListFile : public ::testing::Test {
   std::filesystem::path directory;
 };
 
-TEST_F(ChangeListFile, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnceAndNothingWritten) {
+TEST_F(DbfChangeList, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnceAndNothingWritten) {
   std::string content = bytes();
   for (const std::size_t flipped : {5U, 7U}) {
     std::string damaged = content;
@@ -78,7 +78,7 @@ TEST_F(ChangeListFile, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnce
   }
 }
 
-TEST_F(ChangeListFile, ARecordCutOffInTheMiddleIsReportedNotSkipped) {
+TEST_F(DbfChangeList, ARecordCutOffInTheMiddleIsReportedNotSkipped) {
   const std::string content = bytes();
   rewrite(content.substr(0, content.size() - 12));
   EXPECT_NE(failureOfUpdate("GB3").find("besch\xE4"
@@ -86,7 +86,7 @@ TEST_F(ChangeListFile, ARecordCutOffInTheMiddleIsReportedNotSkipped) {
             std::string::npos);
 }
 
-TEST_F(ChangeListFile, AnIntactListIsStillUpdated) {
+TEST_F(DbfChangeList, AnIntactListIsStillUpdated) {
   EXPECT_EQ(failureOfUpdate("GB2"), "");
   const auto list = connectChangeList("", directory.string());
   EXPECT_EQ(list->changeState("GB2"), "UPDATE");
@@ -94,7 +94,7 @@ TEST_F(ChangeListFile, AnIntactListIsStillUpdated) {
 }
 
 // As root every file is writable, so the check runs in a child that gave up its rights.
-TEST_F(ChangeListFile, AReadOnlyListIsCalledReadOnlyNotADBaseTable) {
+TEST_F(DbfChangeList, AReadOnlyListIsCalledReadOnlyNotADBaseTable) {
   std::filesystem::permissions(directory, std::filesystem::perms::owner_all |
                                               std::filesystem::perms::group_exec |
                                               std::filesystem::perms::others_exec);
