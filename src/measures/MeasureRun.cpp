@@ -13,7 +13,7 @@
 #include "measures/EmptyMeasureTables.h"
 #include "measures/MeasureProgressWindow.h"
 #include "measures/ProjectDatabaseConnection.h"
-#include "measures/SpeciesOfMeasure.h"
+#include "measures/TaxaOfMeasure.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 #include "platform/WaitCursor.h"
@@ -64,15 +64,15 @@ void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
   if (!activated) throw LibraryError(Ansi("Der Host konnte sie nicht zum aktiven Objekt machen."));
   EmptyMeasureTables();
   MeasureBiotopeTypes biotopeTypes;
-  MeasureSpeciesList species;
+  MeasureTaxonList species;
   CollectBiotopeTypes(measureId, database, progress, biotopeTypes);
   MarkDuplicateBiotopeTypes(biotopeTypes);
   CalculateShares(measureId, biotopeTypes);
   WriteBiotopeTypes(biotopeTypes);
   // After the biotope types: the species go beneath an "OZ" row that step may have written.
-  CollectSpecies(measureId, database, progress, species);
-  MarkDuplicateSpecies(species);
-  WriteSpeciesList(species);
+  CollectTaxa(measureId, database, progress, species);
+  MarkDuplicateTaxa(species);
+  WriteTaxonList(species);
 }
 
 // A failing measure may be left emptied or half written, so the user learns which one it was.

@@ -5,19 +5,19 @@
 #include <string>
 
 #include "measures/MeasureProgressWindow.h"
-#include "measures/MeasureSpecies.h"
+#include "measures/MeasureTaxon.h"
 #include "measures/ProjectDatabaseConnection.h"
 
 namespace aggregate {
 
-void CollectSpecies(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
-                    MeasureSpeciesList& list);
+void CollectTaxa(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
+                 MeasureTaxonList& list);
 // Objects of classes other than FT and FP add nothing.
-void ReadSpeciesOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureSpeciesList& list);
-void MarkDuplicateSpecies(MeasureSpeciesList& list);
-void WriteSpeciesList(const MeasureSpeciesList& list);
+void ReadTaxaOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureTaxonList& list);
+void MarkDuplicateTaxa(MeasureTaxonList& list);
+void WriteTaxonList(const MeasureTaxonList& list);
 // Makes the first row whose field holds "OZ" the table's current row, appending one if none does.
 void EnsureOZRow(const std::string& table, const std::string& field);
-void WriteSpecies(const MeasureSpecies& species);
+void WriteTaxon(const MeasureTaxon& species);
 
 }  // namespace aggregate

@@ -1,4 +1,4 @@
-#include "measures/SpeciesOfMeasure.h"
+#include "measures/TaxaOfMeasure.h"
 
 #include <vector>
 
@@ -18,50 +18,50 @@ const std::string kOZ = "OZ";
 constexpr int16_t kSpeciesWriteMode = 2;
 }  // namespace
 
-void CollectSpecies(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
-                    MeasureSpeciesList& list) {
+void CollectTaxa(int32_t measureId, ProjectDatabaseConnection& database, MeasureProgressWindow& progress,
+                 MeasureTaxonList& list) {
   IntegerList objectIds;
   IntegerList classes;
   classes.add(kClassFT);
   classes.add(kClassFP);
   QueryRelatedObjectsOfList(measureId, objectIds, classes, 0);
   for (int32_t i = 0; i < objectIds.size(); ++i) {
-    ReadSpeciesOfObject(objectIds[i], database, list);
+    ReadTaxaOfObject(objectIds[i], database, list);
     progress.processMessages();
   }
 }
 
-void ReadSpeciesOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureSpeciesList& list) {
+void ReadTaxaOfObject(int32_t objectId, ProjectDatabaseConnection& database, MeasureTaxonList& list) {
   const int32_t classCode = tlGetClassOf(objectId);
   if (classCode != kClassFT && classCode != kClassFP) return;
   const bool isPlant = classCode == kClassFP;
   for (std::string& name : database.valuesOfObject(isPlant ? "Pflanzenliste" : "Tierliste",
                                                    isPlant ? "Pflanzenart" : "Tierart", objectId)) {
-    auto species = std::make_unique<MeasureSpecies>();
+    auto species = std::make_unique<MeasureTaxon>();
     species->name = std::move(name);
     species->isPlant = isPlant;
     list.push_back(std::move(species));
   }
 }
 
-void MarkDuplicateSpecies(MeasureSpeciesList& list) {
+void MarkDuplicateTaxa(MeasureTaxonList& list) {
   for (std::size_t i = 0; i + 1 < list.size(); ++i) {
-    const MeasureSpecies& first = *list[i];
+    const MeasureTaxon& first = *list[i];
     if (first.isDuplicate) continue;
     for (std::size_t j = i + 1; j < list.size(); ++j) {
-      MeasureSpecies& later = *list[j];
+      MeasureTaxon& later = *list[j];
       if (later.name == first.name && later.isPlant == first.isPlant) later.isDuplicate = true;
     }
   }
 }
 
-void WriteSpeciesList(const MeasureSpeciesList& list) {
+void WriteTaxonList(const MeasureTaxonList& list) {
   if (!list.empty()) {
     EnsureOZRow("BtypHtyp", "Biotoptyp");
     EnsureOZRow("Vegetationstyp", "Vegetationstyp");
     EnsureOZRow("Schichtung", "Schicht");
   }
-  for (const auto& species : list) WriteSpecies(*species);
+  for (const auto& species : list) WriteTaxon(*species);
 }
 
 void EnsureOZRow(const std::string& table, const std::string& field) {
@@ -70,7 +70,7 @@ void EnsureOZRow(const std::string& table, const std::string& field) {
   if (!found) AppendRow(table.c_str(), {{field.c_str(), kOZ}});
 }
 
-void WriteSpecies(const MeasureSpecies& species) {
+void WriteTaxon(const MeasureTaxon& species) {
   if (species.isDuplicate) return;
   CountRefusedWrite(tlAppendRecord(kTable));
   SetStringValueEx(kTable, species.isPlant ? "PlanRel_P_Art" : "PlanRel_T_Art", species.name,
