@@ -3,13 +3,13 @@
 // list alone.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "ChangeList.h"
 #include "Host.h"
 #include "ProjectDatabase.h"
+#include "ShellCommand.h"
 #include "Sqlite.h"
 #include "TempDir.h"
 
@@ -33,14 +33,10 @@ std::string rowsOfGB001(const std::filesystem::path& project) {
 std::string runTolvar(const std::filesystem::path& project, const std::string& arguments, int& code) {
   const std::string command =
       "'" + std::string(TOLVAR_CLI_PATH) + "' '" + project.string() + "' " + arguments + " 2>&1 >/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  EXPECT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  code = pclose(pipe);
-  return output;
+  const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
+  EXPECT_NE(result.status, -1);
+  code = result.status;
+  return result.output;
 }
 
 TEST(LockedProject, ATransferWhoseWritesAnotherWriterBlocksFailsAndLeavesTheTargetUnmarked) {

@@ -15,6 +15,7 @@
 
 #include "ClassCodes.h"
 #include "ProjectBuilder.h"
+#include "ShellCommand.h"
 #include "TempDir.h"
 
 namespace {
@@ -92,14 +93,9 @@ class TerminalProgress : public ::testing::Test {
     std::string command = "'" + std::string(TOLVAR_CLI_PATH) + "'";
     for (std::size_t i = 1; i < arguments().size(); ++i) command += " '" + arguments()[i] + "'";
     command += " 2>&1 >/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0);
-    return output;
+    const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
+    EXPECT_EQ(result.status, 0);
+    return result.output;
   }
 
  private:

@@ -5,6 +5,7 @@
 
 #include "Cli.h"
 #include "HostTestProject.h"
+#include "ShellCommand.h"
 
 namespace hosttest {
 namespace {
@@ -133,14 +134,10 @@ TEST_F(Cli, MissingProjectOrPluginIsAnError) {
 
 TEST_F(Cli, TheProgramExitsNonZeroWithOneLineOnStandardError) {
   const std::string command = std::string(TOLVAR_CLI_PATH) + " '" + dir.string() + "' tree NOPE 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char line[512] = "";
-  std::string output;
-  while (fgets(line, sizeof line, pipe) != nullptr) output += line;
-  const int status = pclose(pipe);
-  EXPECT_NE(status, 0);
-  EXPECT_EQ(output, "tolvar: unknown Kennung 'NOPE'\n");
+  const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
+  ASSERT_NE(result.status, -1);
+  EXPECT_NE(result.status, 0);
+  EXPECT_EQ(result.output, "tolvar: unknown Kennung 'NOPE'\n");
 }
 
 }  // namespace
