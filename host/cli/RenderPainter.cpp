@@ -92,21 +92,17 @@ class Canvas {
 
 void paintObjects(Canvas& canvas, const RenderScene& scene) {
   cairo_t* cr = canvas.cr();
-  const double dashes[] = {6, 4};
-  for (const OtherObject& other : scene.others) {
-    canvas.shapePath(other.shape);
-    canvas.colour({0.45, 0.45, 0.45});
-    cairo_set_line_width(cr, 1.2);
+  // Whole outlines beyond the object are dashed, so the clipped pieces stand out.
+  const auto strokeDashed = [&](const auto& shape, double grey, double width) {
+    const double dashes[] = {6, 4};
+    canvas.shapePath(shape);
+    canvas.colour({grey, grey, grey});
+    cairo_set_line_width(cr, width);
     cairo_set_dash(cr, dashes, 2, 0);
     cairo_stroke(cr);
-  }
-  for (const BiotopPiece& piece : scene.biotopes) {
-    canvas.shapePath(piece.whole);
-    canvas.colour({0.6, 0.6, 0.6});
-    cairo_set_line_width(cr, 1);
-    cairo_set_dash(cr, dashes, 2, 0);
-    cairo_stroke(cr);
-  }
+  };
+  for (const OtherObject& other : scene.others) strokeDashed(other.shape, 0.45, 1.2);
+  for (const BiotopPiece& piece : scene.biotopes) strokeDashed(piece.whole, 0.6, 1);
   cairo_set_dash(cr, nullptr, 0, 0);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   for (const BiotopPiece& piece : scene.biotopes) {
