@@ -4,7 +4,6 @@
 
 #include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
-#include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
@@ -16,10 +15,8 @@ void DeleteBiotopTypRowByKey() {
   const std::string answer = platform::ui().askText("PKey", "Jau", preset).value_or(preset);
   const auto key = ParseIntegerText(answer);
   if (!key) throw LibraryError("'" + answer + "' " + Ansi("ist kein gültiger Ganzzahlwert."));
-  // A key that no row has deletes nothing and stays unsaid; a row that stays was refused.
-  if (tlDeleteRecord("BtypHtyp", *key) == 0 && !GetValueByPKey("BtypHtyp", "PKEY", *key).empty())
-    throw LibraryError(Ansi("Die Zeile mit PKey ") + std::to_string(*key) +
-                       Ansi(" der Tabelle BtypHtyp lässt sich nicht löschen."));
+  // A key that no row of the active object has deletes nothing, and nothing is said either way.
+  tlDeleteRecord("BtypHtyp", *key);
 }
 
 }  // namespace aggregate

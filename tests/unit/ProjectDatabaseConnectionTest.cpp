@@ -52,8 +52,11 @@ TEST_F(ProjectDatabaseConnectionTest, WithoutAConnectionQuestionsFail) {
   ProjectDatabaseConnection database;
   EXPECT_FALSE(database.open());
   ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].text,
-            "Verbindung zur Projektdatenbank " + kFixtures + "/fehlt.mdb  konnte nicht aufgebaut werden!");
+  EXPECT_EQ(
+      ui.messages[0].text,
+      "Verbindung zur Projektdatenbank " + kFixtures +
+          "/fehlt.mdb  konnte nicht aufgebaut werden!\r\nDie Projektdatenbank l\xe4sst sich nicht lesen "
+          "(unable to open database file).");
   EXPECT_THROW(database.valuesOfObject("Tierliste", "Tierart", 201), LibraryError);
 }
 
