@@ -20,8 +20,8 @@ set_target_properties(aggregate PROPERTIES PREFIX "" OUTPUT_NAME "aggregate")
 target_compile_options(aggregate PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
 target_link_libraries(aggregate PRIVATE aggregate_core)
 target_link_options(aggregate PRIVATE
-  "-Wl,--version-script=${AGGREGATE_EXPORTS_DIR}/aggregate.map")
-set_target_properties(aggregate PROPERTIES LINK_DEPENDS "${AGGREGATE_EXPORTS_DIR}/aggregate.map")
+  "-Wl,--version-script=${AGGREGATE_GENERATED_EXPORTS_DIR}/aggregate.map")
+set_target_properties(aggregate PROPERTIES LINK_DEPENDS "${AGGREGATE_GENERATED_EXPORTS_DIR}/aggregate.map")
 
 if(EXISTS "${PROJECT_SOURCE_DIR}/host/CMakeLists.txt")
   add_subdirectory(host)

@@ -40,7 +40,7 @@ target_link_libraries(aggregate_core PUBLIC tlapi32 PRIVATE user32 gdi32 ole32 o
 
 configure_file("${PROJECT_SOURCE_DIR}/src/platform/windows/aggregate.rc.in"
                "${CMAKE_BINARY_DIR}/aggregate.rc" @ONLY)
-add_library(aggregate SHARED ${AGGREGATE_EXPORT_SOURCES} "${AGGREGATE_EXPORTS_DIR}/aggregate.def"
+add_library(aggregate SHARED ${AGGREGATE_EXPORT_SOURCES} "${AGGREGATE_GENERATED_EXPORTS_DIR}/aggregate.def"
                              "${CMAKE_BINARY_DIR}/aggregate.rc")
 set_target_properties(aggregate PROPERTIES PREFIX "" OUTPUT_NAME "aggregate")
 target_link_libraries(aggregate PRIVATE aggregate_core)

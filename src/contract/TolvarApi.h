@@ -230,24 +230,32 @@ TL_IMPORT int16_t TL_STDCALL tlSetValueByPKEY(int32_t key, const char* table, co
                                               const char* value);
 
 /* ==== exports of the plug-in ====
- * Names and ordinals as aggregate.def gives them; nothing else is exported. Commands return -1,
+ * Names and ordinals as TL_PLUGIN_EXPORTS lists them; nothing else is exported. Commands return -1,
  * iteration callbacks 1, whatever happened; failures are told to the user, in German. Attribute-
  * change handlers get arg1 the value as entered and arg2 a buffer of the host's, at least as long
  * as that value, into which they copy the value before anything else. */
 #define TL_DECLARE_EXPORT(name) TL_EXPORT int16_t TL_STDCALL name(intptr_t arg1, intptr_t arg2, intptr_t arg3)
-TL_DECLARE_EXPORT(SetP62Flag);
-TL_DECLARE_EXPORT(deleteObject);
-TL_DECLARE_EXPORT(SetFFHFlag);
-TL_DECLARE_EXPORT(BerechneBTFlaechen);
-TL_DECLARE_EXPORT(FlaecheAbsolutChanged);
-TL_DECLARE_EXPORT(FlaechenanteilChanged);
-TL_DECLARE_EXPORT(FindSelectedMAS);
-TL_DECLARE_EXPORT(CheckObjectSelection);
-TL_DECLARE_EXPORT(BT_FT_FPToMAS);
-TL_DECLARE_EXPORT(BTToFSN);
-TL_DECLARE_EXPORT(BTToBK);
-TL_DECLARE_EXPORT(GBToBK);
-TL_DECLARE_EXPORT(BTToGB);
+
+/* The exports with their ordinals, the one list from which the declarations below, the Windows
+ * .def file, the Linux version script and the tests' expected export tables are made. */
+#define TL_PLUGIN_EXPORTS(X)  \
+  X(1, SetP62Flag)            \
+  X(2, deleteObject)          \
+  X(3, SetFFHFlag)            \
+  X(4, BerechneBTFlaechen)    \
+  X(5, FlaecheAbsolutChanged) \
+  X(6, FlaechenanteilChanged) \
+  X(7, FindSelectedMAS)       \
+  X(8, CheckObjectSelection)  \
+  X(9, BT_FT_FPToMAS)         \
+  X(10, BTToFSN)              \
+  X(11, BTToBK)               \
+  X(12, GBToBK)               \
+  X(13, BTToGB)
+
+#define TL_DECLARE_LISTED_EXPORT(ordinal, name) TL_DECLARE_EXPORT(name);
+TL_PLUGIN_EXPORTS(TL_DECLARE_LISTED_EXPORT)
+#undef TL_DECLARE_LISTED_EXPORT
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,5 @@
 // Export table of the plug-in: each export is one line inside the barrier, with its constant
-// result. Names and ordinals are fixed by the host; see aggregate.def and aggregate.map.
+// result. Names and ordinals are fixed by the host: TL_PLUGIN_EXPORTS lists them.
 #include "areas/AreaBalance.h"
 #include "areas/AreaHandlers.h"
 #include "contract/TolvarApi.h"

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/../.."
 build="$1"
 dll="$build/aggregate.dll"
 here=tests/windows
+expected="$build/exports/exports.txt"
 failures=0
 
 fail() {
@@ -24,14 +25,14 @@ dump=$(i686-w64-mingw32-objdump -p "$dll")
 base=$(sed -n 's/^Export Address Table -- Ordinal Base \([0-9]*\).*/\1/p' <<<"$dump" | head -n1)
 exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\s*\[\s*\([0-9]*\)\] \(\S*\)$/\1 \2/p' <<<"$dump" |
   awk -v base="${base:-0}" '{ print $1 + base, $2 }' | sort -n)
-if [ "$exports" == "$(entries "$here/expected-exports.txt" | sort -n)" ]; then
+if [ "$exports" == "$(entries "$expected" | sort -n)" ]; then
   pass "exports: the thirteen names at their ordinals"
 else
-  fail "exports differ from $here/expected-exports.txt:"
-  diff <(entries "$here/expected-exports.txt" | sort -n) <(echo "$exports") || true
+  fail "exports differ from $expected:"
+  diff <(entries "$expected" | sort -n) <(echo "$exports") || true
 fi
 addresses=$(sed -n '/^Export Address Table -- Ordinal Base/,/^$/p' <<<"$dump" | grep -c '+base\[' || true)
-if [ "$addresses" -eq "$(entries "$here/expected-exports.txt" | wc -l)" ]; then
+if [ "$addresses" -eq "$(entries "$expected" | wc -l)" ]; then
   pass "exports: no entry without a name"
 else
   fail "exports: $addresses entries in the export address table"
@@ -69,7 +70,7 @@ fi
 object=$(find "$build" -name 'aggregate.cpp.obj' -path '*aggregate.dir*' | head -n1)
 symbols=$(i686-w64-mingw32-nm --defined-only "$object")
 missing=""
-for name in $(entries "$here/expected-exports.txt" | awk '{ print $2 }'); do
+for name in $(entries "$expected" | awk '{ print $2 }'); do
   grep -q " T _${name}@12$" <<<"$symbols" || missing="$missing $name"
 done
 if [ -z "$missing" ]; then

@@ -86,7 +86,7 @@ timeout $((2 * limit + 60)) xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   timeout "$limit" "$wine" "$build/aggregate_face_tests.exe" "$shots" || status=1
   timeout "$limit" "$wine" "$build/aggregate_host_tests.exe" "$shots" "$exports" || status=1
   timeout 30 "$wineserver" -k 2>/dev/null || true
-  exit "$status"' run-tests "$wine" "$wineserver" "$build" "$shots" "$PWD/tests/windows/expected-exports.txt" \
+  exit "$status"' run-tests "$wine" "$wineserver" "$build" "$shots" "$build/exports/exports.txt" \
   "$limit" </dev/null || status=1
 
 for picture in "$shots"/*.xwd; do

@@ -41,7 +41,7 @@ std::string createProjectDirectory() {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fputs("usage: aggregate_host_tests <screenshot folder> <expected-exports.txt>\n", stderr);
+    std::fputs("usage: aggregate_host_tests <screenshot folder> <exports.txt of the build>\n", stderr);
     return 2;
   }
   const wintest::Screenshots screenshots(argv[1]);
