@@ -61,7 +61,9 @@ std::optional<std::string> runInputDialog(const std::string& title, const std::s
                     {122, 40, 50, 14});
 
   InputState state;
-  const INT_PTR result = DialogBoxIndirectParamW(moduleInstance(), dialog.get(), GetActiveWindow(),
+  // The dialog manager disables only the owner; another host window would stay usable.
+  const ModalScope modal(GetActiveWindow());
+  const INT_PTR result = DialogBoxIndirectParamW(moduleInstance(), dialog.get(), modal.owner(),
                                                  inputDialogProc, reinterpret_cast<LPARAM>(&state));
   if (result == -1) throw LibraryError("Der Eingabedialog konnte nicht angezeigt werden.");
   if (result != IDOK) return std::nullopt;

@@ -85,11 +85,15 @@ HWND Win32ProgressWindow::addChild(const wchar_t* windowClass, const std::string
 }
 
 void Win32ProgressWindow::show() {
+  if (!modal_) modal_.emplace(window_.get());
   ShowWindow(window_.get(), SW_SHOW);
   RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void Win32ProgressWindow::close() { ShowWindow(window_.get(), SW_HIDE); }
+void Win32ProgressWindow::close() {
+  modal_.reset();  // first, so that the host's window is enabled again when it gets the focus back
+  ShowWindow(window_.get(), SW_HIDE);
+}
 
 void Win32ProgressWindow::setCaption(const std::string& caption) {
   SetWindowTextW(window_.get(), wideFromAnsi(caption).c_str());
