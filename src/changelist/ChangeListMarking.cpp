@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "hostdata/AttributeAccess.h"
+#include "platform/ConnectionString.h"
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
@@ -22,11 +23,6 @@ struct CachedConnection {
 CachedConnection& cached() {
   static CachedConnection connection;
   return connection;
-}
-
-std::string withoutTrailingDelimiter(std::string directory) {
-  if (!directory.empty() && directory.back() == platform::pathDelimiter()) directory.pop_back();
-  return directory;
 }
 
 void reportFailure(const std::string& file, const std::string& reason) {
@@ -72,11 +68,12 @@ void MarkObjectChanged(int32_t objectId) {
 
 platform::ChangeListConnection& GetChangeListConnection(const std::string& projectDirectory) {
   CachedConnection& cache = cached();
-  const std::string directory = withoutTrailingDelimiter(projectDirectory);
+  const std::string directory = platform::withoutTrailingDelimiter(projectDirectory);
   if (cache.connection == nullptr || cache.directory != directory) {
     cache.connection.reset();
     cache.connection = platform::connectChangeList(
-        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + directory + ";Extended Properties=DBASE III;",
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + platform::connectionStringValue(directory) +
+            ";Extended Properties=DBASE III;",
         directory);
     cache.directory = directory;
   }

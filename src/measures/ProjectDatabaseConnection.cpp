@@ -2,6 +2,7 @@
 
 #include "common/LibraryError.h"
 #include "hostdata/AttributeAccess.h"
+#include "platform/ConnectionString.h"
 #include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
@@ -11,7 +12,8 @@ bool ProjectDatabaseConnection::open() {
   bool connected = false;
   const std::string path = GetProjectDatabasePath();
   const std::string connectionString =
-      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path + ";Persist Security Info=False";
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + platform::connectionStringValue(path) +
+      ";Persist Security Info=False";
   try {
     database_ = platform::connectProjectDatabase(connectionString, path);
     connected = true;

@@ -77,6 +77,11 @@ timeout 120 "$wine64" reg import "Z:${registry//\//\\}" >/dev/null 2>&1 ||
 # The setup above ran without a display; its wineserver must not serve the tests.
 stop_wine
 
+# Drive Q: is a folder of this build, for a project at a drive's root.
+rm -rf "$build/drive-q"
+mkdir -p "$build/drive-q"
+ln -sfn "$build/drive-q" "$WINEPREFIX/dosdevices/q:"
+
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0

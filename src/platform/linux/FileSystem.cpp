@@ -8,6 +8,11 @@ namespace aggregate::platform {
 
 char pathDelimiter() { return '/'; }
 
+std::string withoutTrailingDelimiter(std::string directory) {
+  if (!directory.empty() && directory.back() == '/') directory.pop_back();
+  return directory;
+}
+
 bool fileExists(const std::string& path) {
   struct stat info {};
   // Paths come from the host in Windows-1252; the file system names files in UTF-8.

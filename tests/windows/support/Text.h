@@ -9,5 +9,8 @@ namespace wintest {
 std::string ansi(std::wstring_view wide);
 std::wstring fromAnsi(std::string_view ansi);
 std::string utf8(std::wstring_view wide);
+// Texts in another code page (a dBase file's, say).
+std::string encode(unsigned codePage, std::wstring_view wide);
+std::wstring decode(unsigned codePage, std::string_view bytes);
 
 }  // namespace wintest
