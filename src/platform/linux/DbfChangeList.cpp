@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/LibraryError.h"
+#include "platform/ChangeListReasons.h"
 #include "platform/TextEncoding.h"
 
 namespace aggregate::platform {
@@ -109,18 +110,17 @@ class DbfChangeList final : public ChangeListConnection {
     std::FILE* probe = std::fopen(path_.c_str(), access);
     if (probe != nullptr) {
       std::fclose(probe);
-      return Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen.");
+      return changelist::notDbase();
     }
     switch (errno) {
       case EACCES:
       case EPERM:
       case EROFS:
-        return access[2] == '+' ? Ansi("Die Datei ist schreibgeschützt.")
-                                : Ansi("Die Datei darf nicht gelesen werden.");
+        return access[2] == '+' ? changelist::writeProtected() : changelist::readProtected();
       case ENOENT:
-        return Ansi("Die Datei ist nicht mehr vorhanden.");
+        return changelist::missing();
       default:
-        return Ansi("Die Datei lässt sich nicht öffnen (Fehler ") + std::to_string(errno) + ").";
+        return changelist::notOpened(errno);
     }
   }
 
@@ -128,14 +128,11 @@ class DbfChangeList final : public ChangeListConnection {
   // the claimed records would take hours and read nothing.
   void checkRecordsPresent(DBFHandle file) const {
     struct stat info {};
-    if (stat(path_.c_str(), &info) != 0) fail(Ansi("Die Datei ist nicht mehr vorhanden."));
-    const long long claimed = DBFGetRecordCount(file);
-    const long long recordLength = file->nRecordLength;
-    if (recordLength <= 0) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
-    const long long held = (static_cast<long long>(info.st_size) - file->nHeaderLength) / recordLength;
-    if (claimed > held)
-      fail(Ansi("Die Datei ist beschädigt: ihr Kopf nennt ") + std::to_string(claimed) +
-           Ansi(" Einträge, sie enthält aber nur ") + std::to_string(held < 0 ? 0 : held) + ".");
+    if (stat(path_.c_str(), &info) != 0) fail(changelist::missing());
+    const std::string damage =
+        changelist::cutShort(DBFGetRecordCount(file), file->nHeaderLength, file->nRecordLength,
+                             static_cast<long long>(info.st_size));
+    if (!damage.empty()) fail(damage);
   }
 
   static CharacterField field(DBFHandle file, const char* name) {
