@@ -2,7 +2,7 @@
 
 #include "areas/AreaFields.h"
 #include "contract/TolvarApi.h"
-#include "platform/TextEncoding.h"
+#include "hostdata/AttributeAccess.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -14,17 +14,17 @@ void reportHostFailure(const std::string& text) {
 }  // namespace
 
 bool WriteRowField(const char* field, const std::string& text) {
-  if (tlSetValueByName(areas::kBtypHtyp, field, text.c_str()) != 0) return true;
-  reportHostFailure(Ansi("Der Wert \"") + text + Ansi("\" konnte nicht in das Feld ") + field +
-                    Ansi(" geschrieben werden."));
+  if (tlSetValueByName(areas::kBtypHtyp, field, ToHostText(text).c_str()) != 0) return true;
+  reportHostFailure(std::string("Der Wert \"") + text + "\" konnte nicht in das Feld " + field +
+                    " geschrieben werden.");
   return false;
 }
 
 bool MoveToNextRow() {
   if (tlTableNext(areas::kBtypHtyp) != 0) return true;
   reportHostFailure(
-      Ansi("Die nächste Zeile von BtypHtyp ließ sich nicht lesen; die Flächenbilanz ist "
-           "unvollständig."));
+      "Die nächste Zeile von BtypHtyp ließ sich nicht lesen; die Flächenbilanz ist "
+      "unvollständig.");
   return false;
 }
 
@@ -34,8 +34,8 @@ std::optional<ActiveObject> GetActiveObjectAndClass() {
   if (object.id > 0) object.classCode = tlGetClassOf(object.id);
   if (object.classCode != 0) return object;
   reportHostFailure(
-      Ansi("Das aktive Objekt oder seine Objektklasse ließ sich nicht ermitteln; die "
-           "Flächen wurden nicht bearbeitet."));
+      "Das aktive Objekt oder seine Objektklasse ließ sich nicht ermitteln; die "
+      "Flächen wurden nicht bearbeitet.");
   return std::nullopt;
 }
 

@@ -6,7 +6,6 @@
 #include "hostdata/AttributeAccess.h"
 #include "platform/ConnectionString.h"
 #include "platform/FileSystem.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -26,17 +25,18 @@ CachedConnection& cached() {
 }
 
 void reportFailure(const std::string& file, const std::string& reason) {
-  std::string text = Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
-                     Ansi(" konnte nicht aktualisiert werden.");
+  std::string text = std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
+                     " konnte nicht aktualisiert werden.";
   if (!reason.empty()) text += "\r\n" + reason;
   platform::ui().showMessage(platform::MessageKind::Error, text);
 }
 
 void reportUncheckedList(const std::string& reason) {
-  platform::ui().showMessage(platform::MessageKind::Error,
-                             Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
-                                  "geprüft werden: ") +
-                                 reason);
+  platform::ui().showMessage(
+      platform::MessageKind::Error,
+      std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
+                  "geprüft werden: ") +
+          reason);
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   // Only the project directory is ever consulted, never a root or working directory instead.
   if (projectDirectory.empty()) {
-    reportUncheckedList(Ansi("der Host nennt kein Projektverzeichnis."));
+    reportUncheckedList("der Host nennt kein Projektverzeichnis.");
     return;
   }
   const std::string file = projectDirectory + kFileName;
@@ -53,8 +53,8 @@ void MarkObjectChanged(int32_t objectId) {
     // A directory that is not there is no project without a change list: its name may have lost
     // characters on its way through the host's 8-bit texts.
     if (!platform::directoryExists(projectDirectory))
-      reportUncheckedList(Ansi("das Projektverzeichnis ") + projectDirectory +
-                          Ansi(" wurde nicht gefunden."));
+      reportUncheckedList(std::string("das Projektverzeichnis ") + projectDirectory +
+                          " wurde nicht gefunden.");
     return;
   }
   try {

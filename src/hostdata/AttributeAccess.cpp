@@ -31,7 +31,7 @@ class HostBuffer {
   // The host never writes more than n characters and the zero; the last byte stays a guard.
   std::string text() {
     data_.back() = '\0';
-    return std::string(data_.data());
+    return FromHostText(data_.data());
   }
 
  private:
@@ -52,6 +52,12 @@ int64_t refusedWrites = 0;
 
 }  // namespace
 
+std::string FromHostText(const char* hostText) {
+  return hostText != nullptr ? platform::hostTextToUtf8(hostText) : std::string();
+}
+
+std::string ToHostText(const std::string& text) { return platform::utf8ToHostText(text); }
+
 int16_t CountRefusedWrite(int16_t result) {
   if (result == 0) ++refusedWrites;
   return result;
@@ -60,14 +66,16 @@ int16_t CountRefusedWrite(int16_t result) {
 int64_t RefusedHostWrites() { return refusedWrites; }
 
 std::string RefusedWritesText(int64_t refused) {
-  return refused == 1 ? Ansi("1 Schreibvorgang wurde vom Host abgelehnt.")
-                      : std::to_string(refused) + Ansi(" Schreibvorgänge wurden vom Host abgelehnt.");
+  return refused == 1 ? "1 Schreibvorgang wurde vom Host abgelehnt."
+                      : std::to_string(refused) + " Schreibvorgänge wurden vom Host abgelehnt.";
 }
 
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
   HostBuffer buffer(count);
-  if (tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return std::nullopt;
+  if (tlGetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(), buffer.count()) ==
+      0)
+    return std::nullopt;
   return buffer.text();
 }
 
@@ -85,19 +93,22 @@ int32_t GetIntValue(const std::string& table, const std::string& field) {
 }
 
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
-  CountRefusedWrite(tlSetValueByName(table.c_str(), field.c_str(), value.c_str()));
+  CountRefusedWrite(
+      tlSetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str()));
 }
 
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode) {
-  CountRefusedWrite(tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode));
+  CountRefusedWrite(tlSetValueByNameEx(ToHostText(table).c_str(), ToHostText(field).c_str(),
+                                       ToHostText(value).c_str(), mode));
 }
 
 void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
                     const std::string& value) {
   if (value.empty()) return;
   try {
-    CountRefusedWrite(tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str()));
+    CountRefusedWrite(tlSetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(),
+                                       ToHostText(value).c_str()));
   } catch (const std::exception& failure) {
     platform::ui().showMessage(platform::MessageKind::Plain, failure.what());
   }
@@ -105,7 +116,9 @@ void SetValueByPKey(int32_t key, const std::string& table, const std::string& fi
 
 std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key) {
   HostBuffer buffer(kValueByKeyCount);
-  if (tlGetValueByPKEY(key, table.c_str(), field.c_str(), buffer.data(), buffer.count()) == 0) return {};
+  if (tlGetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(),
+                       buffer.count()) == 0)
+    return {};
   return buffer.text();
 }
 
@@ -148,7 +161,7 @@ double ParseFloatTolerant(const std::string& text) {
     std::replace(second.begin(), second.end(), ',', '.');
   }
   if (const auto value = ParseUserNumber(second, separator)) return *value;
-  throw LibraryError("'" + second + "' " + Ansi("ist kein gültiger Gleitkommawert"));
+  throw LibraryError("'" + second + "' ist kein gültiger Gleitkommawert");
 }
 
 }  // namespace aggregate

@@ -3,7 +3,6 @@
 #include "common/LibraryError.h"
 #include "hostdata/AttributeAccess.h"
 #include "platform/ConnectionString.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -20,8 +19,8 @@ bool ProjectDatabaseConnection::open() {
     for (const char* table : {"BTypHTyp", "PlanungRelArten", "Vegetationstyp", "Schichtung"})
       database_->openTable(table);
   } catch (...) {  // whatever the platform raised, the user is told the same
-    platform::ui().showMessage(platform::MessageKind::Error, Ansi("Verbindung zur Projektdatenbank ") + path +
-                                                                 Ansi("  konnte nicht aufgebaut werden!"));
+    platform::ui().showMessage(platform::MessageKind::Error, std::string("Verbindung zur Projektdatenbank ") +
+                                                                 path + "  konnte nicht aufgebaut werden!");
   }
   return connected;
 }
@@ -37,7 +36,7 @@ std::vector<std::string> ProjectDatabaseConnection::valuesOfObject(const std::st
 }
 
 platform::ProjectDatabase& ProjectDatabaseConnection::connected() {
-  if (!database_) throw LibraryError(Ansi("Keine Verbindung zur Projektdatenbank"));
+  if (!database_) throw LibraryError("Keine Verbindung zur Projektdatenbank");
   return *database_;
 }
 

@@ -4,7 +4,6 @@
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
-#include "platform/TextEncoding.h"
 #include "platform/WaitCursor.h"
 #include "transfer/TransferStopped.h"
 
@@ -24,10 +23,10 @@ platform::ProgressWindowLayout windowLayout() {
 }
 
 std::string unaddableAreas(const BiotopTypRecord& own, const BiotopTypRecord& other) {
-  return Ansi("Die Datenübertragung wurde abgebrochen; es wurden keine Biotoptypen übertragen.\r\n") +
-         Ansi("Biotoptyp ") + own.biotoptyp() + Ansi(": Die Flächen „") + own.flaeche() + Ansi("“ (") +
-         own.kennungSubObjekt() + Ansi(") und „") + other.flaeche() + Ansi("“ (") + other.kennungSubObjekt() +
-         Ansi(") lassen sich nicht zusammenzählen.");
+  return std::string("Die Datenübertragung wurde abgebrochen; es wurden keine Biotoptypen übertragen.\r\n") +
+         "Biotoptyp " + own.biotoptyp() + ": Die Flächen „" + own.flaeche() + "“ (" + own.kennungSubObjekt() +
+         ") und „" + other.flaeche() + "“ (" + other.kennungSubObjekt() +
+         ") lassen sich nicht zusammenzählen.";
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ TransferProcess::TransferProcess(const TransferKindRow& kind, std::string target
 
 void TransferProcess::run(const IntegerList& selected, int32_t targetId) {
   platform::WaitCursor waitCursor;
-  window_->setCaption(Ansi(kind_.caption));
+  window_->setCaption(kind_.caption);
   // Shown once its caption is set: the window is non-modal and nothing is dispatched in
   // between, so the user sees no difference, and a console trace gets a single line.
   window_->show();
@@ -64,9 +63,9 @@ void TransferProcess::deleteTargetBiotopTypes() {
   tlTableLast(kTable);
   if (!DeleteAllRows(kTable)) {
     platform::ui().showMessage(platform::MessageKind::Warning,
-                               Ansi("Nicht alle bisherigen Biotoptypen von ") + targetKennung_ +
-                                   Ansi(" konnten gelöscht werden. Die übrigen bleiben erhalten und werden "
-                                        "mit den übertragenen Biotoptypen zusammengeführt."));
+                               std::string("Nicht alle bisherigen Biotoptypen von ") + targetKennung_ +
+                                   " konnten gelöscht werden. Die übrigen bleiben erhalten und werden "
+                                   "mit den übertragenen Biotoptypen zusammengeführt.");
   }
 }
 

@@ -7,7 +7,6 @@
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/ObjectClasses.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 #include "transfer/TransferProcess.h"
 #include "transfer/TransferSelection.h"
@@ -40,8 +39,8 @@ void RunTransfer(TransferKind kind) {
   if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0) {
     platform::ui().showMessage(
         platform::MessageKind::Error,
-        Ansi("Die Übertragung ist fehlgeschlagen: ") + RefusedWritesText(refused) +
-            Ansi(" Das Zielobjekt wurde in der Änderungsliste nicht als geändert markiert."));
+        std::string("Die Übertragung ist fehlgeschlagen: ") + RefusedWritesText(refused) +
+            " Das Zielobjekt wurde in der Änderungsliste nicht als geändert markiert.");
     return;
   }
   MarkObjectChanged(target);

@@ -63,7 +63,7 @@ TEST_F(DeleteObjectDialog, ARowTheHostKeepsIsReportedAMissingKeyIsNot) {
   ASSERT_EQ(messages.size(), 1U);
   EXPECT_THAT(
       messages[0].text,
-      ::testing::EndsWith("\r\nDie Zeile mit PKey 12 der Tabelle BtypHtyp l\xe4sst sich nicht l\xf6schen."));
+      ::testing::EndsWith("\r\nDie Zeile mit PKey 12 der Tabelle BtypHtyp lässt sich nicht löschen."));
   keptRow.clear();
   answer("13");
   EXPECT_TRUE(messages.empty());

@@ -36,7 +36,7 @@ TEST_F(ProjectDatabaseConnectionTest, APathWithBlanksAndUmlautsIsOpened) {
   fs::create_directories(dir);
   fs::copy_file(kFixtures + "/project_small.mdb", dir / "projekt daten.mdb",
                 fs::copy_options::overwrite_existing);
-  hostNamesDatabase(Ansi((dir / "projekt daten.mdb").string()));
+  hostNamesDatabase(platform::utf8ToWindows1252((dir / "projekt daten.mdb").string()));
   {
     ProjectDatabaseConnection database;
     EXPECT_TRUE(database.open());

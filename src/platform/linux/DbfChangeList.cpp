@@ -1,4 +1,5 @@
-// Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib. The file
+// Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib, its texts
+// in Windows-1252 as the simulated host writes them. The file
 // is opened for each statement and closed after it, as a database driver would leave it: another
 // reader sees every update at once, and nothing stays open between two transfers.
 #include "platform/ChangeListConnection.h"
@@ -64,17 +65,18 @@ class DbfChangeList final : public ChangeListConnection {
     const DbfFile file = open("rb");
     field(file.get(), kKennung);
     if (field(file.get(), kChanged).width < static_cast<int>(kUpdate.size()))
-      fail(Ansi("Die Spalte CHANGED ist zu schmal für den Wert UPDATE."));
+      fail("Die Spalte CHANGED ist zu schmal für den Wert UPDATE.");
   }
 
   std::string changeState(const std::string& kennung) override {
     const DbfFile file = open("rb");
     const CharacterField kennungField = field(file.get(), kKennung);
     const CharacterField changedField = field(file.get(), kChanged);
+    const std::string stored = utf8ToWindows1252(kennung);
     for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
       const char* raw = readRecord(file.get(), record);
-      if (raw != nullptr && valueOf(raw, kennungField) == kennung)
-        return std::string(valueOf(raw, changedField));
+      if (raw != nullptr && valueOf(raw, kennungField) == stored)
+        return windows1252ToUtf8(valueOf(raw, changedField));
     }
     return {};
   }
@@ -83,12 +85,13 @@ class DbfChangeList final : public ChangeListConnection {
     const DbfFile file = open("rb+");
     const CharacterField kennungField = field(file.get(), kKennung);
     const CharacterField changedField = field(file.get(), kChanged);
+    const std::string stored = utf8ToWindows1252(kennung);
     bool written = false;
     for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
       const char* raw = readRecord(file.get(), record);
-      if (raw == nullptr || valueOf(raw, kennungField) != kennung) continue;
+      if (raw == nullptr || valueOf(raw, kennungField) != stored) continue;
       if (DBFWriteStringAttribute(file.get(), record, changedField.index, kUpdate.data()) == 0)
-        fail(Ansi("Der Eintrag von ") + kennung + Ansi(" konnte nicht geschrieben werden."));
+        fail(std::string("Der Eintrag von ") + kennung + " konnte nicht geschrieben werden.");
       written = true;
     }
     if (written) stampToday(file.get());
@@ -138,14 +141,14 @@ class DbfChangeList final : public ChangeListConnection {
   static CharacterField field(DBFHandle file, const char* name) {
     CharacterField found;
     found.index = DBFGetFieldIndex(file, name);
-    if (found.index < 0) fail(Ansi("Die Spalte ") + name + Ansi(" fehlt."));
+    if (found.index < 0) fail(std::string("Die Spalte ") + name + " fehlt.");
     int offset = 1;  // the deletion flag
     for (int index = 0; index <= found.index; ++index) {
       int width = 0;
       const DBFFieldType type = DBFGetFieldInfo(file, index, nullptr, &width, nullptr);
       if (index == found.index) {
         if (type != FTString || DBFGetNativeFieldType(file, index) != 'C')
-          fail(Ansi("Die Spalte ") + name + Ansi(" ist keine Textspalte."));
+          fail(std::string("Die Spalte ") + name + " ist keine Textspalte.");
         found.offset = offset;
         found.width = width;
       }
@@ -159,7 +162,7 @@ class DbfChangeList final : public ChangeListConnection {
   static const char* readRecord(DBFHandle file, int record) {
     const char* raw = DBFReadTuple(file, record);
     if (raw == nullptr)
-      fail(Ansi("Der Eintrag ") + std::to_string(record + 1) + Ansi(" lässt sich nicht lesen."));
+      fail(std::string("Der Eintrag ") + std::to_string(record + 1) + " lässt sich nicht lesen.");
     return raw[0] == '*' ? nullptr : raw;
   }
 
@@ -183,8 +186,7 @@ class DbfChangeList final : public ChangeListConnection {
 }  // namespace
 
 std::unique_ptr<ChangeListConnection> connectChangeList(const std::string&, const std::string& directory) {
-  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
-  return std::make_unique<DbfChangeList>(ansiToUtf8(directory) + "/TA_LIST.DBF");
+  return std::make_unique<DbfChangeList>(directory + "/TA_LIST.DBF");
 }
 
 }  // namespace aggregate::platform

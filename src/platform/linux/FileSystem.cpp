@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include "platform/TextEncoding.h"
-
 namespace aggregate::platform {
 
 char pathDelimiter() { return '/'; }
@@ -15,13 +13,12 @@ std::string withoutTrailingDelimiter(std::string directory) {
 
 bool fileExists(const std::string& path) {
   struct stat info {};
-  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
-  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool directoryExists(const std::string& path) {
   struct stat info {};
-  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace aggregate::platform

@@ -45,7 +45,7 @@ std::string damageOf(HANDLE file) {
 // The German reason for a failed access, from the file as it is now; empty when the file looks
 // sound and the provider's text must speak for itself.
 std::string reasonOf(const std::string& path, bool writing) {
-  const std::wstring wide = win32::wideFromAnsi(path);
+  const std::wstring wide = win32::wideFromUtf8(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return changelist::missing();
   if (writing && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return changelist::writeProtected();

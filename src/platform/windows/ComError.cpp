@@ -58,7 +58,7 @@ std::string ComFailure::codeText() const { return codeTextOf(code_); }
 void throwComError(std::string_view call, HRESULT result, std::wstring description) {
   if (description.empty()) description = descriptionOfErrorObject();
   if (description.empty()) description = descriptionOfResult(result);
-  throw ComFailure(call, ansiFromWide(description), result);
+  throw ComFailure(call, utf8FromWide(description), result);
 }
 
 }  // namespace aggregate::platform::win32

@@ -123,6 +123,6 @@ Variant DispatchObject::invoke(const wchar_t* member, WORD flags, std::vector<Va
   return returned;
 }
 
-std::string DispatchObject::narrow(const wchar_t* member) { return ansiFromWide(member); }
+std::string DispatchObject::narrow(const wchar_t* member) { return utf8FromWide(member); }
 
 }  // namespace aggregate::platform::win32

@@ -15,12 +15,12 @@ std::string withoutTrailingDelimiter(std::string directory) {
 }
 
 bool fileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(win32::wideFromAnsi(path).c_str());
+  const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool directoryExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(win32::wideFromAnsi(path).c_str());
+  const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

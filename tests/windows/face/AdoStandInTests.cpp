@@ -175,7 +175,7 @@ void adoStandInTests(Context& context) {
             connect(changeListString(project.directory.substr(0, project.directory.size() - 1)));
         checks.that(firstColumn(changes,
                                 "select KENNUNG from TA_LISTE.DBF where CHANGED = "
-                                "'IGNORED'") == std::vector<std::string>{wintest::ansi(L"GB-Süd")},
+                                "'IGNORED'") == std::vector<std::string>{wintest::utf8(L"GB-Süd")},
                     "an umlaut in the OEM code page reads as that umlaut");
         checkRefused(checks, refusal([&] {
                        firstColumn(changes, "select KENNUNG from TA_LISTE_ALT.DBF where CHANGED = 'X'");

@@ -23,7 +23,7 @@ void expectBox(Context& context, const std::string& name, MessageKind kind, cons
     expected.buttons = {L"OK"};
     expected.icon = icon;
     expected.screenshot = screenshot;
-    checks.none(context.watcher.run({expected}, [&] { ui().showMessage(kind, wintest::ansi(text)); }));
+    checks.none(context.watcher.run({expected}, [&] { ui().showMessage(kind, wintest::utf8(text)); }));
   });
 }
 

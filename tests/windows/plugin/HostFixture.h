@@ -77,7 +77,7 @@ struct Context {
   const HostMainWindow& window;
   const PluginLibrary& plugin;
   std::vector<ExpectedExport> expectedExports;
-  std::string projectDirectory;  // Windows-1252, ends with a backslash
+  std::string projectDirectory;  // in the host's code page, ends with a backslash
   bool loadedQuietly = false;    // no host call while the DLL was loaded
 
   // An empty project in the project folder, without a change list and without the project
@@ -104,5 +104,7 @@ void measureRunTests(Context& context);
 void changeListTests(Context& context);
 void attributeHandlerTests(Context& context);
 void areaBalanceTests(Context& context);
+// Run on their own, under a user whose code page is not Windows-1252.
+void codePageTests(Context& context);
 
 }  // namespace plugintests

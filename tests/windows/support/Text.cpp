@@ -19,11 +19,11 @@ std::string narrow(UINT codePage, std::wstring_view wide) {
 
 }  // namespace
 
-std::string ansi(std::wstring_view wide) { return narrow(1252, wide); }
+std::string ansi(std::wstring_view wide) { return narrow(CP_ACP, wide); }
 
 std::string utf8(std::wstring_view wide) { return narrow(CP_UTF8, wide); }
 
-std::wstring fromAnsi(std::string_view ansi) { return decode(1252, ansi); }
+std::wstring fromAnsi(std::string_view ansi) { return decode(CP_ACP, ansi); }
 
 std::string encode(unsigned codePage, std::wstring_view wide) { return narrow(codePage, wide); }
 
