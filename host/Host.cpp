@@ -7,6 +7,7 @@
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
+#include "UnnamedResults.h"
 #include "Windows1252.h"
 
 namespace host {
@@ -62,7 +63,10 @@ std::string Row::value(const std::string& field) const {
   return it == fields.end() ? std::string() : it->second.value_or("");
 }
 
-Host::Host() : session_(std::make_unique<Session>()) { setCurrentSession(session_.get()); }
+Host::Host() : session_(std::make_unique<Session>()) {
+  setUnnamedResults(unnamedResultsFromEnvironment());
+  setCurrentSession(session_.get());
+}
 
 Host::Host(const std::filesystem::path& projectDir) : Host() { open(projectDir); }
 
@@ -230,6 +234,8 @@ std::string Host::failedCall() const { return callFault().failed; }
 void Host::setCallObserver(std::function<void(const std::string& function)> observer) {
   session_->callObserver = std::move(observer);
 }
+
+const std::vector<std::string>& Host::reportedFailures() const { return session_->reportedFailures(); }
 
 int Host::updateDepth() const { return session_->updateDepth; }
 bool Host::updateUnbalanced() const { return session_->updateUnbalanced || session_->updateDepth != 0; }

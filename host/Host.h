@@ -130,6 +130,10 @@ class Host {
   // moment of a command (e.g. press Cancel). An empty function removes it.
   void setCallObserver(std::function<void(const std::string& function)> observer);
 
+  // What the host told the user it could not do as asked (e.g. a value with no column to go to),
+  // on standard error, since it was opened.
+  const std::vector<std::string>& reportedFailures() const;
+
   // tlBeginUpdate/tlEndUpdate bracket depth; unbalanced once an end came without a begin.
   int updateDepth() const;
   bool updateUnbalanced() const;

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "Session.h"
+#include "UnnamedResults.h"
 
 namespace host {
 
@@ -67,6 +69,13 @@ Result serve(const char* function, Result failure, Body&& body, TextOut out = {}
     result = failure;
   }
   return result;
+}
+
+// A function whose result the contract leaves open: it does its work as serve does, and answers
+// as the unnamed-results mode says.
+template <typename Body>
+std::int16_t serveUnnamed(const char* function, Body&& body, TextOut out = {}) noexcept {
+  return unnamedResult(serve<std::int16_t>(function, 0, std::forward<Body>(body), out));
 }
 
 inline std::int16_t flag(bool value) { return value ? 1 : 0; }

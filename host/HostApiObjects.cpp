@@ -7,6 +7,7 @@
 using host::ansiToUtf8;
 using host::flag;
 using host::serve;
+using host::serveUnnamed;
 using host::Session;
 using host::utf8ToAnsi;
 
@@ -31,7 +32,7 @@ int32_t TL_STDCALL tlGetActiveGeoObject(void) {
 }
 
 int16_t TL_STDCALL tlSetActiveObject(int32_t id) {
-  return serve<int16_t>("tlSetActiveObject", 0, [&](Session& s) {
+  return serveUnnamed("tlSetActiveObject", [&](Session& s) {
     if (objectOf(s, id) == nullptr) return flag(false);
     s.setActive(id);
     return flag(true);
@@ -39,7 +40,7 @@ int16_t TL_STDCALL tlSetActiveObject(int32_t id) {
 }
 
 int16_t TL_STDCALL tlEnsureData(int32_t id) {
-  return serve<int16_t>("tlEnsureData", 0, [&](Session& s) { return flag(objectOf(s, id) != nullptr); });
+  return serveUnnamed("tlEnsureData", [&](Session& s) { return flag(objectOf(s, id) != nullptr); });
 }
 
 int32_t TL_STDCALL tlGetClassOf(int32_t id) {
@@ -76,7 +77,7 @@ int16_t TL_STDCALL tlKennungExists(const char* kennung) {
 }
 
 int16_t TL_STDCALL tlDeleteObject(int32_t id) {
-  return serve<int16_t>("tlDeleteObject", 0, [&](Session& s) {
+  return serveUnnamed("tlDeleteObject", [&](Session& s) {
     if (objectOf(s, id) == nullptr) return flag(false);
     s.deleteObject(id);
     return flag(true);
@@ -99,7 +100,7 @@ int16_t TL_STDCALL tlGetObjectData(TObjectInfo* info) {
 }
 
 int16_t TL_STDCALL tlSynchronize(TObjectInfo* info) {
-  return serve<int16_t>("tlSynchronize", 0, [&](Session& s) {
+  return serveUnnamed("tlSynchronize", [&](Session& s) {
     return flag(info != nullptr && objectOf(s, info->ObjectID) != nullptr);
   });
 }

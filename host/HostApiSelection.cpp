@@ -8,13 +8,14 @@
 
 using host::flag;
 using host::serve;
+using host::serveUnnamed;
 using host::Session;
 using host::utf8ToAnsi;
 
 extern "C" {
 
 int16_t TL_STDCALL tlIterateObjects(int32_t /*reserved*/, const char* module, const char* exportName) {
-  return serve<int16_t>("tlIterateObjects", 0, [&](Session& s) {
+  return serveUnnamed("tlIterateObjects", [&](Session& s) {
     if (module == nullptr || exportName == nullptr || s.plugin() == nullptr ||
         !host::equalsIgnoringCase(module, host::kPluginModuleName)) {
       return flag(false);
@@ -35,14 +36,14 @@ int16_t TL_STDCALL tlIterateObjects(int32_t /*reserved*/, const char* module, co
 }
 
 int16_t TL_STDCALL tlDeselectAll(void) {
-  return serve<int16_t>("tlDeselectAll", 0, [](Session& s) {
+  return serveUnnamed("tlDeselectAll", [](Session& s) {
     s.selection.clear();
     return flag(true);
   });
 }
 
 int16_t TL_STDCALL tlAddToSelection(int32_t id) {
-  return serve<int16_t>("tlAddToSelection", 0, [&](Session& s) {
+  return serveUnnamed("tlAddToSelection", [&](Session& s) {
     if (s.project().objects.find(id) == nullptr) return flag(false);
     if (std::find(s.selection.begin(), s.selection.end(), id) == s.selection.end()) s.selection.push_back(id);
     return flag(true);
@@ -50,14 +51,14 @@ int16_t TL_STDCALL tlAddToSelection(int32_t id) {
 }
 
 int16_t TL_STDCALL tlBeginUpdate(void) {
-  return serve<int16_t>("tlBeginUpdate", 0, [](Session& s) {
+  return serveUnnamed("tlBeginUpdate", [](Session& s) {
     ++s.updateDepth;
     return flag(true);
   });
 }
 
 int16_t TL_STDCALL tlEndUpdate(void) {
-  return serve<int16_t>("tlEndUpdate", 0, [](Session& s) {
+  return serveUnnamed("tlEndUpdate", [](Session& s) {
     if (s.updateDepth == 0) {
       s.updateUnbalanced = true;
       return flag(false);

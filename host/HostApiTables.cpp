@@ -8,6 +8,7 @@
 using host::ansiToUtf8;
 using host::flag;
 using host::serve;
+using host::serveUnnamed;
 using host::Session;
 using host::utf8ToAnsi;
 
@@ -38,10 +39,27 @@ std::string valueToStore(Session& s, const char* table, const char* field, const
   return ansiToUtf8(value);
 }
 
+// A value the project database has no column for is lost; the host says so, as an application
+// would. A write without a current row is the dataset's ordinary refusal and stays unsaid.
+bool stored(Session& s, bool written, const char* table, const char* field) {
+  if (written) return true;
+  const host::AttributeTable* known = s.project().store.table(table);
+  const std::string name = ansiToUtf8(table) + "." + ansiToUtf8(field);
+  if (known == nullptr) {
+    s.reportFailure("Die Tabelle " + ansiToUtf8(table) + " fehlt in der Projektdatenbank; der Wert für " +
+                    name + " wurde nicht gespeichert.");
+  } else if (!known->columnIndex(field)) {
+    s.reportFailure("Die Spalte " + name +
+                    " fehlt in der Projektdatenbank; ihre Werte wurden nicht gespeichert.");
+  }
+  return false;
+}
+
 int16_t setByName(const char* function, const char* table, const char* field, const char* value) {
-  return serve<int16_t>(function, 0, [&](Session& s) {
+  return serveUnnamed(function, [&](Session& s) {
     if (table == nullptr || field == nullptr || value == nullptr) return flag(false);
-    return flag(cursors(s).setValue(table, field, valueToStore(s, table, field, value)));
+    return flag(
+        stored(s, cursors(s).setValue(table, field, valueToStore(s, table, field, value)), table, field));
   });
 }
 
@@ -50,19 +68,19 @@ int16_t setByName(const char* function, const char* table, const char* field, co
 extern "C" {
 
 int16_t TL_STDCALL tlGetProjectDir(char* buffer, int32_t n) {
-  return serve<int16_t>("tlGetProjectDir", 0,
-                        [&](Session& s) { return copyPath(s.project().dir.string() + "/", buffer, n); },
-                        {buffer, n});
+  return serveUnnamed("tlGetProjectDir",
+                      [&](Session& s) { return copyPath(s.project().dir.string() + "/", buffer, n); },
+                      {buffer, n});
 }
 
 int16_t TL_STDCALL tlGetProjectDB(char* buffer, int32_t n) {
-  return serve<int16_t>("tlGetProjectDB", 0,
-                        [&](Session& s) {
-                          const auto file =
-                              s.reportedDatabase.value_or(s.project().dir / host::kDatabaseFileName);
-                          return copyPath(file.string(), buffer, n);
-                        },
-                        {buffer, n});
+  return serveUnnamed("tlGetProjectDB",
+                      [&](Session& s) {
+                        const auto file =
+                            s.reportedDatabase.value_or(s.project().dir / host::kDatabaseFileName);
+                        return copyPath(file.string(), buffer, n);
+                      },
+                      {buffer, n});
 }
 
 int32_t TL_STDCALL tlGetRecordCountOf(const char* table) {
@@ -71,16 +89,15 @@ int32_t TL_STDCALL tlGetRecordCountOf(const char* table) {
 }
 
 int16_t TL_STDCALL tlTableFirst(const char* table) {
-  return serve<int16_t>("tlTableFirst", 0,
-                        [&](Session& s) { return flag(table && cursors(s).first(table)); });
+  return serveUnnamed("tlTableFirst", [&](Session& s) { return flag(table && cursors(s).first(table)); });
 }
 
 int16_t TL_STDCALL tlTableLast(const char* table) {
-  return serve<int16_t>("tlTableLast", 0, [&](Session& s) { return flag(table && cursors(s).last(table)); });
+  return serveUnnamed("tlTableLast", [&](Session& s) { return flag(table && cursors(s).last(table)); });
 }
 
 int16_t TL_STDCALL tlTableNext(const char* table) {
-  return serve<int16_t>("tlTableNext", 0, [&](Session& s) { return flag(table && cursors(s).next(table)); });
+  return serveUnnamed("tlTableNext", [&](Session& s) { return flag(table && cursors(s).next(table)); });
 }
 
 // End and start are reported for tables that cannot be read, so the plug-in's loops stop.
@@ -93,17 +110,16 @@ int16_t TL_STDCALL tlTableBOF(const char* table) {
 }
 
 int16_t TL_STDCALL tlAppendRecord(const char* table) {
-  return serve<int16_t>("tlAppendRecord", 0,
-                        [&](Session& s) { return flag(table && cursors(s).append(table)); });
+  return serveUnnamed("tlAppendRecord", [&](Session& s) { return flag(table && cursors(s).append(table)); });
 }
 
 int16_t TL_STDCALL tlPostRecord(const char* table) {
-  return serve<int16_t>("tlPostRecord", 0, [&](Session& s) { return flag(table && cursors(s).post(table)); });
+  return serveUnnamed("tlPostRecord", [&](Session& s) { return flag(table && cursors(s).post(table)); });
 }
 
 int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key) {
-  return serve<int16_t>("tlDeleteRecord", 0,
-                        [&](Session& s) { return flag(table && key > 0 && cursors(s).remove(table, key)); });
+  return serveUnnamed("tlDeleteRecord",
+                      [&](Session& s) { return flag(table && key > 0 && cursors(s).remove(table, key)); });
 }
 
 int16_t TL_STDCALL tlGetValueByName(const char* table, const char* field, char* buffer, int32_t n) {
@@ -136,9 +152,10 @@ int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* 
 }
 
 int16_t TL_STDCALL tlSetValueByPKEY(int32_t key, const char* table, const char* field, const char* value) {
-  return serve<int16_t>("tlSetValueByPKEY", 0, [&](Session& s) {
+  return serveUnnamed("tlSetValueByPKEY", [&](Session& s) {
     if (table == nullptr || field == nullptr || value == nullptr) return flag(false);
-    return flag(cursors(s).setValueByKey(key, table, field, valueToStore(s, table, field, value)));
+    return flag(stored(s, cursors(s).setValueByKey(key, table, field, valueToStore(s, table, field, value)),
+                       table, field));
   });
 }
 

@@ -63,9 +63,9 @@ std::string quoteIdentifier(const std::string& name) {
 ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
     : db_(file, SqliteDatabase::Mode::OpenExisting) {
   db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
-  // Another writer holds its lock for a whole command: each refused write should fail soon, not
-  // keep the user waiting once per row.
-  sqlite3_busy_timeout(db_.handle(), 250);
+  // Another writer's lock is waited for as database clients do, so a short one costs a moment and
+  // no failure; beginIfNeeded waits once per operation, not once per row.
+  sqlite3_busy_timeout(db_.handle(), kLockWaitMilliseconds);
   dataVersion_ = readDataVersion();
 }
 
@@ -115,7 +115,14 @@ TableMap ProjectDatabase::loadTables() {
 
 void ProjectDatabase::beginIfNeeded() {
   if (inTransaction_) return;
-  db_.exec("BEGIN IMMEDIATE");
+  if (lockRefused_) throw HostError(*lockRefused_);
+  try {
+    db_.exec("BEGIN IMMEDIATE");
+  } catch (const HostError& e) {
+    // The operation is rolled back anyway; its further writes fail at once.
+    lockRefused_ = e.what();
+    throw;
+  }
   // Holding the write lock, nobody can commit now; but someone may have since memory was loaded.
   if (readDataVersion() != dataVersion_) {
     db_.exec("ROLLBACK");
@@ -168,6 +175,7 @@ void ProjectDatabase::deleteRow(const AttributeTable& table, std::int64_t key) {
 }
 
 void ProjectDatabase::finish(bool commit) {
+  lockRefused_.reset();
   if (!inTransaction_) return;
   inTransaction_ = false;
   db_.exec(commit ? "COMMIT" : "ROLLBACK");

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "AttributeTable.h"
@@ -15,6 +16,8 @@
 namespace host {
 
 inline constexpr const char* kDatabaseFileName = "projekt.sqlite";
+// How long a write waits for another writer's lock before the operation fails.
+inline constexpr int kLockWaitMilliseconds = 5000;
 
 // By folded name (AttributeTable::foldedName), so lookups compare no letter case.
 using TableMap = std::map<std::string, AttributeTable>;
@@ -45,6 +48,7 @@ class ProjectDatabase {
  private:
   SqliteDatabase db_;
   bool inTransaction_ = false;
+  std::optional<std::string> lockRefused_;  // why this operation could not begin writing
   std::int64_t dataVersion_;
   std::int64_t readDataVersion();
   // Prepared once per SQL text: a row write is then a bind and a step.

@@ -2,15 +2,28 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 
+#include "ChangeList.h"
 #include "Host.h"
 #include "ObjectsFile.h"
+#include "ReplaceFile.h"
 
 namespace host {
 
 namespace {
 Session* current = nullptr;
 constexpr std::size_t kHandlerBufferSize = 4096;
+
+// The file's bytes; none when there is no such file.
+std::optional<std::string> readFileIfPresent(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 Session* currentSession() { return current; }
@@ -104,9 +117,16 @@ void Session::recordFailure(const std::string& message) {
   if (!failure_) failure_ = message;
 }
 
+void Session::reportFailure(const std::string& text) {
+  if (std::find(reportedFailures_.begin(), reportedFailures_.end(), text) != reportedFailures_.end()) return;
+  reportedFailures_.push_back(text);
+  std::cerr << "tolvar: " << text << '\n';
+}
+
 void Session::enter() {
   if (depth_ == 0 && project_) {
     try {
+      changeListAtStart_ = readFileIfPresent(project_->dir / kChangeListFileName);
       reloadIfChangedElsewhere();
     } catch (const std::exception& e) {
       recordFailure(e.what());
@@ -158,6 +178,7 @@ void Session::commit() {
 }
 
 void Session::rollback() {
+  restoreChangeList();
   // Memory follows the database back to its last committed state.
   OpenProject& p = *project_;
   const std::int32_t active = p.cursors.activeObject();
@@ -170,6 +191,17 @@ void Session::rollback() {
   }
   std::erase_if(selection, [&](std::int32_t id) { return p.objects.find(id) == nullptr; });
   if (p.objects.find(active) != nullptr) p.cursors.setActiveObject(active);
+}
+
+void Session::restoreChangeList() {
+  const std::filesystem::path file = project_->dir / kChangeListFileName;
+  try {
+    // The plug-in never creates a change list, so only one that was there is put back.
+    if (changeListAtStart_ && readFileIfPresent(file) != changeListAtStart_)
+      replaceFile(file, *changeListAtStart_);
+  } catch (const std::exception& e) {
+    reportFailure("Die Änderungsliste " + file.string() + " ließ sich nicht zurücksetzen: " + e.what());
+  }
 }
 
 void Session::reloadObjects() {

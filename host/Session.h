@@ -62,9 +62,16 @@ class Session {
 
   // Operation scopes nest; the outermost one commits, or rolls back when a failure was recorded or
   // it ends with ok = false. Returns the failure that forced a rollback.
+  // A rollback also puts the change list back as it stood when the outermost scope began: the
+  // plug-in updates it during an export, and a command undone must not leave its target marked.
   void enter();
   std::optional<std::string> leave(bool ok);
   void recordFailure(const std::string& message);
+
+  // Tells the user, on standard error and once per text, something the host could not do as asked
+  // (a value it had no place to store); such a session ends with a failure.
+  void reportFailure(const std::string& text);
+  const std::vector<std::string>& reportedFailures() const { return reportedFailures_; }
 
   // Counts a tl* call; the operation scope entered next is that call's, and its time (outside any
   // other call) adds to hostCallTime.
@@ -99,9 +106,12 @@ class Session {
   std::chrono::steady_clock::time_point callStart_;
   std::optional<std::string> failure_;
   bool objectsChanged_ = false;
+  std::optional<std::string> changeListAtStart_;  // its bytes; none when there was no change list
+  std::vector<std::string> reportedFailures_;
 
   void commit();
   void rollback();
+  void restoreChangeList();
   // Another program committed to the project: memory follows before this operation begins.
   void reloadIfChangedElsewhere();
   void reloadObjects();

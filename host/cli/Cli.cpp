@@ -16,10 +16,21 @@ namespace {
 
 class CommandRunner {
  public:
-  CommandRunner(const CommandLine& line, std::ostream& out, const std::filesystem::path& defaultPlugin)
+  CommandRunner(const CommandLine& line, std::ostream& out, std::ostream& err,
+                const std::filesystem::path& defaultPlugin)
       : line_(line), out_(out), defaultPlugin_(defaultPlugin), host_(line.projectDir) {
     host_.failCall(line.failCall);
+    if (line.unnamedResults) {
+      host::setUnnamedResults(*line.unnamedResults);
+      // A run with arbitrary answers is repeated from the seed it names.
+      if (line.unnamedResults->mode == host::UnnamedResultMode::Random)
+        err << "tolvar: offene Ergebnisse zufällig (--unnamed-results "
+            << host::describe(*line.unnamedResults) << ")\n";
+    }
   }
+
+  // The host could not do everything it was asked and has said so.
+  bool hostFailed() const { return !host_.reportedFailures().empty(); }
 
   void run(const Command& command) {
     const auto& a = command.args;
@@ -99,8 +110,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return 0;
   }
   try {
-    CommandRunner runner(line, out, defaultPlugin);
+    CommandRunner runner(line, out, err, defaultPlugin);
     for (const Command& command : line.commands) runner.run(command);
+    if (runner.hostFailed()) return 1;
   } catch (const std::exception& e) {
     out.flush();
     std::string message = e.what();

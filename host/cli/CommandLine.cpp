@@ -4,6 +4,7 @@
 #include <map>
 
 #include "RenderPainter.h"
+#include "UnnamedResults.h"
 
 namespace tolvar {
 
@@ -25,7 +26,9 @@ const char* const kUsage =
     "  render <Kennung> <file.svg|file.png>      draw the object with what lies on it and its\n"
     "                                            aggregated rows\n"
     "The plug-in defaults to aggregate.so next to this program.\n"
-    "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n";
+    "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n"
+    "--unnamed-results natural|zero|one|random[:SEED] answers the results the contract leaves open\n"
+    "  as another host may (default: TOLVAR_UNNAMED_RESULTS, else natural).\n";
 
 namespace {
 
@@ -97,6 +100,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), line.failCall);
       if (error != std::errc() || end != number.data() + number.size() || line.failCall < 1)
         throw UsageError("--fail-call takes a number from 1");
+    } else if (args[i] == "--unnamed-results") {
+      if (i + 1 == args.size()) throw UsageError("--unnamed-results needs a mode");
+      line.unnamedResults = host::parseUnnamedResults(args[++i]);
+      if (!line.unnamedResults)
+        throw UsageError("--unnamed-results takes natural, zero, one or random[:SEED]");
     } else {
       rest.push_back(args[i]);
     }

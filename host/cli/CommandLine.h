@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "UnnamedResults.h"
+
 namespace tolvar {
 
 struct Command {
@@ -21,6 +23,7 @@ struct CommandLine {
   std::filesystem::path projectDir;
   std::optional<std::filesystem::path> plugin;
   std::int64_t failCall = 0;  // the n-th host API call fails; 0: none
+  std::optional<host::UnnamedResults> unnamedResults;
   std::vector<Command> commands;
 };
 

@@ -6,11 +6,11 @@
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
-#include "areas/AreaRowAccess.h"
 #include "common/BusyFlag.h"
-#include "contract/TolvarApi.h"
+#include "hostdata/ActiveObject.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/ObjectClasses.h"
+#include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
@@ -56,7 +56,7 @@ void completeCurrentRow(double totalArea, AreaSums& sums) {
     ++sums.rowsWithoutNumber;
     return;
   }
-  WriteRowField(fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
+  SetStringValue(areas::kBtypHtyp, fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
   sums.hectares += fromHectares ? hectares : derived.value;
   sums.percent += fromHectares ? derived.value : percent;
 }
@@ -108,12 +108,10 @@ int32_t GetAreaTolerance(int32_t classCode) { return classCode == kClassBK ? 10 
 
 void BalanceAreasOfActiveObject() {
   if (BusyFlag) return;
-  const auto active = GetActiveObjectAndClass();
-  if (!active) return;
-  const int32_t classCode = active->classCode;
-  if (classCode != kClassBK && classCode != kClassGB && classCode != kClassFSN) return;
+  const ActiveObject active = GetActiveObject();
+  if (active.classCode != kClassBK && active.classCode != kClassGB && active.classCode != kClassFSN) return;
   const BusyFlagHold hold;
-  CalculateAreaBalance(active->id, classCode);
+  CalculateAreaBalance(active.id, active.classCode);
 }
 
 void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
@@ -121,13 +119,7 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   if (!totalArea) return;
 
   AreaSums sums;
-  bool anyRow = false;
-  tlTableFirst(areas::kBtypHtyp);
-  while (tlTableEOF(areas::kBtypHtyp) == 0) {
-    anyRow = true;
-    completeCurrentRow(*totalArea, sums);
-    if (!MoveToNextRow()) return;
-  }
+  ForEachRow(areas::kBtypHtyp, [&] { completeCurrentRow(*totalArea, sums); });
   sums.percent = asWritten(sums.percent);
   sums.hectares = asWritten(sums.hectares);
   // Rounded shares of a complete cover rarely add up to exactly 100.
@@ -145,14 +137,8 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   const char separator = platform::decimalSeparator();
   const std::string hectares = LocaleNumberText(sums.hectares, separator);
   const std::string percent = LocaleNumberText(sums.percent, separator);
-  if (anyRow) {
-    WriteRowField(areas::kGesFl, hectares);
-    WriteRowField(areas::kGesProz, percent);
-  } else {
-    // Without a row there is nowhere for the sums to go; the host refusing them is no news.
-    SetStringValue(areas::kBtypHtyp, areas::kGesFl, hectares);
-    SetStringValue(areas::kBtypHtyp, areas::kGesProz, percent);
-  }
+  SetStringValue(areas::kBtypHtyp, areas::kGesFl, hectares);
+  SetStringValue(areas::kBtypHtyp, areas::kGesProz, percent);
 }
 
 }  // namespace aggregate

@@ -24,12 +24,8 @@ AreaFigure rounded(double raw) {
 }  // namespace
 
 double GetFloatValue(const std::string& table, const std::string& field) {
-  try {
-    const auto text = GetUntrimmedValue(table, field, kFloatValueCount);
-    return text ? ParseFloatTolerant(*text) : -1;
-  } catch (...) {
-    return -1;
-  }
+  const auto text = GetUntrimmedValue(table, field, kFloatValueCount);
+  return text ? TryParseFloatTolerant(*text).value_or(-1) : -1;
 }
 
 double GetTotalArea(int32_t objectId) {

@@ -6,9 +6,8 @@
 
 #include "areas/AreaConversion.h"
 #include "areas/AreaFields.h"
-#include "areas/AreaRowAccess.h"
 #include "common/BusyFlag.h"
-#include "contract/TolvarApi.h"
+#include "hostdata/ActiveObject.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/TextConventions.h"
@@ -32,9 +31,8 @@ void warnNotANumber(const std::string& value, char separator) {
 
 void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
   if (BusyFlag) return;
-  const auto active = GetActiveObjectAndClass();
-  if (!active || (active->classCode != kClassBK && active->classCode != kClassGB)) return;
-  const int32_t object = active->id;
+  const ActiveObject active = GetActiveObject();
+  if (active.classCode != kClassBK && active.classCode != kClassGB) return;
   const std::string value = Trim(FromHostText(newValue));
   if (value.empty()) return;
 
@@ -46,14 +44,14 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
     warnNotANumber(value, separator);
     return;
   }
-  const auto total = UsableTotalArea(object);
+  const auto total = UsableTotalArea(active.id);
   if (!total) return;
   const AreaFigure converted = convert(*number, *total);
   if (!std::isfinite(converted.value)) {
     warnNotANumber(value, separator);
     return;
   }
-  WriteRowField(writtenField, converted.text);
+  SetStringValue(areas::kBtypHtyp, writtenField, converted.text);
 }
 
 // True while a flag handler writes its flag. A host that attaches a flag handler to a flag
@@ -74,7 +72,7 @@ void setFlag(const char* newValue, const char* destination, const char* flagFiel
   const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
   const std::string value = Trim(FromHostText(destination != nullptr ? destination : newValue));
-  WriteRowField(flagField, isSet(value) ? "Wahr" : "Falsch");
+  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? "Wahr" : "Falsch");
 }
 
 bool startsWithDigit(const std::string& value) {

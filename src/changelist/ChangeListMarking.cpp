@@ -57,8 +57,13 @@ void MarkObjectChanged(int32_t objectId) {
                           " wurde nicht gefunden.");
     return;
   }
+  const std::string kennung = GetObjectKennung(objectId);
+  // An entry with a blank Kennung is another object's, or none.
+  if (kennung.empty()) {
+    reportFailure(file, "Die Kennung des Zielobjekts ließ sich nicht ermitteln.");
+    return;
+  }
   try {
-    const std::string kennung = GetObjectKennung(objectId);
     platform::ChangeListConnection& connection = GetChangeListConnection(projectDirectory);
     if (GetChangeState(kennung, connection) == "IGNORED") SetChangeStateUpdate(kennung, connection);
   } catch (const std::exception& failure) {

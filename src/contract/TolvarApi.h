@@ -4,9 +4,16 @@
  *
  * Conventions for every function below:
  * - C linkage, calling convention TL_STDCALL; on 32-bit x86 the callee removes the arguments.
- * - Texts are 8-bit and zero-terminated, in Windows-1252, paths too. Ids, keys and class codes
- *   are signed 32-bit. A flag is an int16_t, nonzero for yes. A result the plug-in ignores is
- *   still declared int16_t; a host should return nonzero for done.
+ * - Texts are 8-bit and zero-terminated, paths too: on Windows in the user's ANSI code page, on
+ *   Linux in Windows-1252. Ids, keys and class codes are signed 32-bit. A flag is an int16_t,
+ *   nonzero for yes.
+ * - Results the plug-in looks at: ids, class codes, geometry types, areas, counts, the flags of
+ *   tlTableEOF, tlTableBOF, tlGetValueByName, tlGetValueByPKEY, tlKennungExists and
+ *   tlGetObjectData, the window handle, and the texts a host writes into buffers. Every other
+ *   result ("Result: open" below) is declared int16_t and never looked at: a host may return
+ *   anything there. Where the plug-in depends on such a call's effect, it confirms the effect with
+ *   a result it looks at (tlGetActiveGeoObject after tlSetActiveObject, tlGetRecordCountOf after
+ *   tlDeleteRecord).
  * - A buffer of count n holds n characters and the terminating zero: the caller provides n + 1
  *   bytes, the host writes at most n characters and the zero and cuts a longer text.
  * - Texts, records and buffers handed over stay the caller's and are valid during the call
@@ -100,10 +107,10 @@ typedef int16_t(TL_STDCALL* TLExportProc)(intptr_t arg1, intptr_t arg2, intptr_t
 
 /* The active object's id; 0 when none is active. */
 TL_IMPORT int32_t TL_STDCALL tlGetActiveGeoObject(void);
-/* Makes the object active: the table functions below act on its rows. 0 for an unknown id. The
- * cursors of an object are kept while another one is active. */
+/* Makes the object active: the table functions below act on its rows; an unknown id changes
+ * nothing. The cursors of an object are kept while another one is active. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlSetActiveObject(int32_t id);
-/* Loads the object's attribute data if the host holds it lazily. */
+/* Loads the object's attribute data if the host holds it lazily. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlEnsureData(int32_t id);
 /* The object's class code; 0 for an unknown id. */
 TL_IMPORT int32_t TL_STDCALL tlGetClassOf(int32_t id);
@@ -116,26 +123,27 @@ TL_IMPORT double TL_STDCALL tlGetObjectArea(int32_t id);
 TL_IMPORT int32_t TL_STDCALL tlGetIDFromKennung(const char* kennung);
 /* Nonzero when an object has that Kennung. */
 TL_IMPORT int16_t TL_STDCALL tlKennungExists(const char* kennung);
-/* Deletes the object; 0 when there is none. */
+/* Deletes the object; an unknown id changes nothing. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlDeleteObject(int32_t id);
 /* Copies the Kennung of info->ObjectID into info->Kennung, a buffer of count
  * TL_KENNUNG_CAPACITY. 0, writing nothing, for an unknown id or a null record. */
 TL_IMPORT int16_t TL_STDCALL tlGetObjectData(TObjectInfo* info);
-/* Brings the host's view of info->ObjectID up to date with its attribute data. */
+/* Brings the host's view of info->ObjectID up to date with its attribute data. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlSynchronize(TObjectInfo* info);
 
 /* ---- selection ---- */
 
 /* Calls the export exportName of the plug-in loaded as module (the plug-in names itself
  * "aggregate.dll") once per selected object, in the selection's order, with arg1 a TObjectInfo
- * valid during that call; returns after the last call. reserved: 0. 0 when the export is not
- * found. A callback may change the selection; the iteration goes on over the selection as it was
- * when it began. */
+ * valid during that call; returns after the last call. reserved: 0. A callback may change the
+ * selection; the iteration goes on over the selection as it was when it began. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlIterateObjects(int32_t reserved, const char* module, const char* exportName);
+/* Result: open, as for the next one. */
 TL_IMPORT int16_t TL_STDCALL tlDeselectAll(void);
-/* Adds the object to the end of the selection; 0 for an unknown id. */
+/* Adds the object to the end of the selection; an unknown id changes nothing. */
 TL_IMPORT int16_t TL_STDCALL tlAddToSelection(int32_t id);
-/* Brackets a series of changes the host may show at once; every begin is followed by one end. */
+/* Brackets a series of changes the host may show at once; every begin is followed by one end.
+ * Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlBeginUpdate(void);
 TL_IMPORT int16_t TL_STDCALL tlEndUpdate(void);
 
@@ -152,7 +160,7 @@ TL_IMPORT intptr_t TL_STDCALL tlGetTolvarWindowHandle(void);
 
 /* ---- paths ----
  * buffer: count n (the plug-in passes TL_PATH_CAPACITY). A path that does not fit may be cut or
- * left empty with result 0. */
+ * left empty. Result: open; the plug-in goes by the text (an empty text: no path). */
 
 /* The project's folder. */
 TL_IMPORT int16_t TL_STDCALL tlGetProjectDir(char* buffer, int32_t n);
@@ -183,20 +191,20 @@ TL_IMPORT int16_t TL_STDCALL tlGetProjectDB(char* buffer, int32_t n);
 
 /* The number of rows the table shows; 0 for a table that cannot be read. */
 TL_IMPORT int32_t TL_STDCALL tlGetRecordCountOf(const char* table);
-/* Cursor moves; 0 when the table cannot be read. */
+/* Cursor moves. Result: open; EOF and BOF tell where the cursor stands. */
 TL_IMPORT int16_t TL_STDCALL tlTableFirst(const char* table);
 TL_IMPORT int16_t TL_STDCALL tlTableLast(const char* table);
 TL_IMPORT int16_t TL_STDCALL tlTableNext(const char* table);
 /* The end and start flags of the rules above. */
 TL_IMPORT int16_t TL_STDCALL tlTableEOF(const char* table);
 TL_IMPORT int16_t TL_STDCALL tlTableBOF(const char* table);
-/* Adds an empty row and makes it current; value writes fill it. 0 when no row can be added (a
- * detail table whose parent has no current row, say). */
+/* Adds an empty row and makes it current; value writes fill it. A detail table whose parent has
+ * no current row gets none. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlAppendRecord(const char* table);
-/* Stores the row tlAppendRecord added, with a new PKEY; it stays current. */
+/* Stores the row tlAppendRecord added, with a new PKEY; it stays current. Result: open. */
 TL_IMPORT int16_t TL_STDCALL tlPostRecord(const char* table);
-/* Deletes the active object's row of the table whose PKEY is key; 0, changing nothing, when there
- * is none. */
+/* Deletes the active object's row of the table whose PKEY is key; a key no row of the active
+ * object has changes nothing. Result: open; tlGetRecordCountOf tells whether the row went. */
 TL_IMPORT int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key);
 
 /* ---- values ----
@@ -207,7 +215,8 @@ TL_IMPORT int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key);
 /* The field of the table's current row into buffer, count n. */
 TL_IMPORT int16_t TL_STDCALL tlGetValueByName(const char* table, const char* field, char* buffer, int32_t n);
 /* Writes the field of the table's current row; the host may answer with a change notification,
- * which calls the plug-in's attribute-change export for that field before this returns. */
+ * which calls the plug-in's attribute-change export for that field before this returns. A write
+ * the host cannot store is the host's to report. Result: open, as for the two writes below. */
 TL_IMPORT int16_t TL_STDCALL tlSetValueByName(const char* table, const char* field, const char* value);
 /* The same with a mode the host interprets; the plug-in passes 2. */
 TL_IMPORT int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value,

@@ -1,7 +1,6 @@
 #include "hostdata/AttributeAccess.h"
 
 #include <algorithm>
-#include <exception>
 #include <vector>
 
 #include "common/LibraryError.h"
@@ -10,7 +9,6 @@
 #include "platform/FileSystem.h"
 #include "platform/RegionalSettings.h"
 #include "platform/TextEncoding.h"
-#include "platform/UserInterface.h"
 
 namespace aggregate {
 
@@ -48,8 +46,6 @@ std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchroni
   return kennung.text();
 }
 
-int64_t refusedWrites = 0;
-
 }  // namespace
 
 std::string FromHostText(const char* hostText) {
@@ -57,18 +53,6 @@ std::string FromHostText(const char* hostText) {
 }
 
 std::string ToHostText(const std::string& text) { return platform::utf8ToHostText(text); }
-
-int16_t CountRefusedWrite(int16_t result) {
-  if (result == 0) ++refusedWrites;
-  return result;
-}
-
-int64_t RefusedHostWrites() { return refusedWrites; }
-
-std::string RefusedWritesText(int64_t refused) {
-  return refused == 1 ? "1 Schreibvorgang wurde vom Host abgelehnt."
-                      : std::to_string(refused) + " Schreibvorgänge wurden vom Host abgelehnt.";
-}
 
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
@@ -84,34 +68,23 @@ std::string GetStringValue(const std::string& table, const std::string& field) {
 }
 
 int32_t GetIntValue(const std::string& table, const std::string& field) {
-  try {
-    const auto text = GetUntrimmedValue(table, field, kIntValueCount);
-    return text ? ParseIntegerText(*text).value_or(-1) : -1;
-  } catch (...) {
-    return -1;
-  }
+  const auto text = GetUntrimmedValue(table, field, kIntValueCount);
+  return text ? ParseIntegerText(*text).value_or(-1) : -1;
 }
 
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
-  CountRefusedWrite(
-      tlSetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str()));
+  tlSetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str());
 }
 
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode) {
-  CountRefusedWrite(tlSetValueByNameEx(ToHostText(table).c_str(), ToHostText(field).c_str(),
-                                       ToHostText(value).c_str(), mode));
+  tlSetValueByNameEx(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str(), mode);
 }
 
 void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
                     const std::string& value) {
   if (value.empty()) return;
-  try {
-    CountRefusedWrite(tlSetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(),
-                                       ToHostText(value).c_str()));
-  } catch (const std::exception& failure) {
-    platform::ui().showMessage(platform::MessageKind::Plain, failure.what());
-  }
+  tlSetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str());
 }
 
 std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key) {
@@ -123,12 +96,8 @@ std::string GetValueByPKey(const std::string& table, const std::string& field, i
 }
 
 std::string GetObjectKennung(int32_t objectId) {
-  try {
-    HostBuffer kennung(TL_KENNUNG_CAPACITY);
-    return readObjectData(objectId, kennung, false);
-  } catch (...) {
-    return {};
-  }
+  HostBuffer kennung(TL_KENNUNG_CAPACITY);
+  return readObjectData(objectId, kennung, false);
 }
 
 void SynchronizeObject(int32_t objectId) {
@@ -138,7 +107,7 @@ void SynchronizeObject(int32_t objectId) {
 
 std::string GetProjectDirectory() {
   HostBuffer buffer(kPathCount);
-  if (tlGetProjectDir(buffer.data(), buffer.count()) == 0) return {};
+  tlGetProjectDir(buffer.data(), buffer.count());
   std::string directory = buffer.text();
   if (!directory.empty() && directory.back() != platform::pathDelimiter())
     directory += platform::pathDelimiter();
@@ -151,17 +120,29 @@ std::string GetProjectDatabasePath() {
   return buffer.text();
 }
 
-double ParseFloatTolerant(const std::string& text) {
-  const char separator = platform::decimalSeparator();
-  if (const auto value = ParseUserNumber(text, separator)) return *value;
-  std::string second = text;
-  if (second.find('.') != std::string::npos) {
-    std::replace(second.begin(), second.end(), '.', ',');
+namespace {
+
+// The text with the other decimal separator: every point a comma, or else every comma a point.
+std::string withOtherSeparator(std::string text) {
+  if (text.find('.') != std::string::npos) {
+    std::replace(text.begin(), text.end(), '.', ',');
   } else {
-    std::replace(second.begin(), second.end(), ',', '.');
+    std::replace(text.begin(), text.end(), ',', '.');
   }
-  if (const auto value = ParseUserNumber(second, separator)) return *value;
-  throw LibraryError("'" + second + "' ist kein gültiger Gleitkommawert");
+  return text;
+}
+
+}  // namespace
+
+std::optional<double> TryParseFloatTolerant(const std::string& text) {
+  const char separator = platform::decimalSeparator();
+  if (const auto value = ParseUserNumber(text, separator)) return value;
+  return ParseUserNumber(withOtherSeparator(text), separator);
+}
+
+double ParseFloatTolerant(const std::string& text) {
+  if (const auto value = TryParseFloatTolerant(text)) return *value;
+  throw LibraryError("'" + withOtherSeparator(text) + "' ist kein gültiger Gleitkommawert");
 }
 
 }  // namespace aggregate

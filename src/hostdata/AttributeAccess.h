@@ -21,12 +21,6 @@ std::optional<std::string> GetUntrimmedValue(const std::string& table, const std
                                              int32_t count);
 // The field as integer text; -1 when the host has no value or the text is no integer text.
 int32_t GetIntValue(const std::string& table, const std::string& field);
-// Counts a write whose result (0) says the host refused it, and gives the result back.
-int16_t CountRefusedWrite(int16_t result);
-// Writes the host refused since the library was loaded; a command compares it before and after.
-int64_t RefusedHostWrites();
-// "1 Schreibvorgang wurde vom Host abgelehnt." or "<n> Schreibvorgänge wurden …".
-std::string RefusedWritesText(int64_t refused);
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value);
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode);
@@ -38,11 +32,14 @@ std::string GetValueByPKey(const std::string& table, const std::string& field, i
 // Empty when the host cannot give it.
 std::string GetObjectKennung(int32_t objectId);
 void SynchronizeObject(int32_t objectId);
-// Ends with the platform's path delimiter; empty when the host cannot give it.
+// Ends with the platform's path delimiter; empty when the host gives no text (its flag says
+// nothing).
 std::string GetProjectDirectory();
 std::string GetProjectDatabasePath();
 // Reads a number in the user's notation, or else with the other decimal separator; throws
 // LibraryError when it is a number in neither.
 double ParseFloatTolerant(const std::string& text);
+// The same, nullopt when the text is a number in neither notation.
+std::optional<double> TryParseFloatTolerant(const std::string& text);
 
 }  // namespace aggregate

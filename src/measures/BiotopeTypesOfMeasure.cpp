@@ -77,7 +77,7 @@ void WriteBiotopeTypes(const MeasureBiotopeTypes& list) {
   const char separator = platform::decimalSeparator();
   for (const auto& biotopeType : list) {
     if (biotopeType->isDuplicate) continue;
-    CountRefusedWrite(tlAppendRecord(kTable));
+    tlAppendRecord(kTable);
     SetStringValue(kTable, "Biotoptyp", StripBiotopeTypePrefix(biotopeType->code));
     SetStringValue(kTable, "Oekotyp", biotopeType->habitatType);
     SetStringValue(kTable, "P62_Typ", biotopeType->p62Type);
@@ -86,7 +86,7 @@ void WriteBiotopeTypes(const MeasureBiotopeTypes& list) {
       SetStringValue(kTable, "FLAECHE", LocaleNumberText(biotopeType->area, separator));
     if (biotopeType->share > 0)
       SetStringValue(kTable, "Flaechenanteil", LocaleNumberText(biotopeType->share, separator));
-    CountRefusedWrite(tlPostRecord(kTable));
+    tlPostRecord(kTable);
   }
 }
 

@@ -6,7 +6,7 @@
 #include "common/BusyFlag.h"
 #include "common/IntegerList.h"
 #include "common/LibraryError.h"
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/ActiveObject.h"
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/UpdateBracket.h"
 #include "measures/BiotopeTypesOfMeasure.h"
@@ -56,11 +56,11 @@ class SelectionSwap {
 
 void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
                         MeasureProgressWindow& progress, const MeasureRunState& run) {
-  const bool activated = tlSetActiveObject(measureId) != 0;
+  const bool activated = MakeActive(measureId);
   tlEnsureData(measureId);
   progress.showMeasure(measureId, run.counter, run.totalText);
   // The tables below would be those of the object active before: another measure's, or worse.
-  if (!activated) throw LibraryError("Der Host konnte sie nicht zum aktiven Objekt machen.");
+  if (!activated) throw LibraryError("Sie ließ sich nicht zum aktiven Objekt machen und ist unverändert.");
   EmptyMeasureTables();
   MeasureBiotopeTypes biotopeTypes;
   MeasureTaxonList species;
@@ -77,11 +77,8 @@ void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
 // A failing measure may be left emptied or half written, so the user learns which one it was.
 void AggregateMASObjectNamingFailure(int32_t measureId, ProjectDatabaseConnection& database,
                                      MeasureProgressWindow& progress, const MeasureRunState& run) {
-  const int64_t refusedBefore = RefusedHostWrites();
   try {
     AggregateMASObject(measureId, database, progress, run);
-    if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0)
-      throw LibraryError(RefusedWritesText(refused));
   } catch (const std::exception& failure) {
     throw LibraryError(std::string("Die Maßnahme ") + progress.label() +
                        " wurde nicht vollständig aggregiert:\r\n" + failure.what());

@@ -18,9 +18,11 @@ bool ProjectDatabaseConnection::open() {
     connected = true;
     for (const char* table : {"BTypHTyp", "PlanungRelArten", "Vegetationstyp", "Schichtung"})
       database_->openTable(table);
-  } catch (...) {  // whatever the platform raised, the user is told the same
-    platform::ui().showMessage(platform::MessageKind::Error, std::string("Verbindung zur Projektdatenbank ") +
-                                                                 path + "  konnte nicht aufgebaut werden!");
+  } catch (const std::exception& failure) {
+    // The reason follows on a line of its own: a missing file, a damaged one, a missing table.
+    platform::ui().showMessage(
+        platform::MessageKind::Error,
+        "Verbindung zur Projektdatenbank " + path + "  konnte nicht aufgebaut werden!\r\n" + failure.what());
   }
   return connected;
 }

@@ -72,10 +72,10 @@ void EnsureOZRow(const std::string& table, const std::string& field) {
 
 void WriteTaxon(const MeasureTaxon& species) {
   if (species.isDuplicate) return;
-  CountRefusedWrite(tlAppendRecord(kTable));
+  tlAppendRecord(kTable);
   SetStringValueEx(kTable, species.isPlant ? "PlanRel_P_Art" : "PlanRel_T_Art", species.name,
                    kSpeciesWriteMode);
-  CountRefusedWrite(tlPostRecord(kTable));
+  tlPostRecord(kTable);
 }
 
 }  // namespace aggregate

@@ -2,6 +2,7 @@
 
 #include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
+#include "hostdata/ActiveObject.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
 #include "platform/WaitCursor.h"
@@ -23,8 +24,7 @@ platform::ProgressWindowLayout windowLayout() {
 }
 
 std::string unaddableAreas(const BiotopTypRecord& own, const BiotopTypRecord& other) {
-  return std::string("Die Datenübertragung wurde abgebrochen; es wurden keine Biotoptypen übertragen.\r\n") +
-         "Biotoptyp " + own.biotoptyp() + ": Die Flächen „" + own.flaeche() + "“ (" + own.kennungSubObjekt() +
+  return "Biotoptyp " + own.biotoptyp() + ": Die Flächen „" + own.flaeche() + "“ (" + own.kennungSubObjekt() +
          ") und „" + other.flaeche() + "“ (" + other.kennungSubObjekt() +
          ") lassen sich nicht zusammenzählen.";
 }
@@ -42,14 +42,21 @@ void TransferProcess::run(const IntegerList& selected, int32_t targetId) {
   // Shown once its caption is set: the window is non-modal and nothing is dispatched in
   // between, so the user sees no difference, and a console trace gets a single line.
   window_->show();
-  tlSetActiveObject(targetId);
-  tlEnsureData(targetId);
-  if (kind_.replacesTargetRows) deleteTargetBiotopTypes();
 
   // The lists own their records, so a failing step frees them as well.
   BiotopTypRecords sourceRecords;
   BiotopTypRecords targetRecords;
-  collectSourceRecords(selected, sourceRecords);
+  // A target whose rows are replaced loses them only once every source has been read: a source
+  // that cannot be read then stops the run with the target as it was.
+  if (kind_.replacesTargetRows) collectSourceRecords(selected, sourceRecords);
+  tlSetActiveObject(targetId);
+  tlEnsureData(targetId);
+  if (kind_.replacesTargetRows) {
+    confirmActive(targetId);
+    deleteTargetBiotopTypes();
+  } else {
+    collectSourceRecords(selected, sourceRecords);
+  }
   readBiotopTypes(BiotopTypRecord::kTargetReading, targetId, targetRecords);
   mergeBiotopTypes(targetRecords, sourceRecords);
   writeBiotopTypes(targetId, targetRecords);
@@ -57,9 +64,30 @@ void TransferProcess::run(const IntegerList& selected, int32_t targetId) {
   freeRecords(targetRecords);
 }
 
+std::string TransferProcess::stoppedText(const std::string& reason) const {
+  const std::string outcome = targetRowsDeleted_
+                                  ? std::string("; die bisherigen Biotoptypen von ") + targetKennung_ +
+                                        " sind gelöscht, es wurden aber keine Biotoptypen übertragen.\r\n"
+                                  : "; es wurden keine Biotoptypen übertragen.\r\n";
+  return std::string("Die Datenübertragung wurde abgebrochen") + outcome + reason;
+}
+
+void TransferProcess::activate(int32_t objectId) {
+  if (!MakeActive(objectId)) throw TransferStopped(notActivated(objectId));
+}
+
+void TransferProcess::confirmActive(int32_t objectId) {
+  if (tlGetActiveGeoObject() != objectId) throw TransferStopped(notActivated(objectId));
+}
+
+std::string TransferProcess::notActivated(int32_t objectId) const {
+  return GetObjectKennung(objectId) + " ließ sich nicht zum aktiven Objekt machen.";
+}
+
 void TransferProcess::deleteTargetBiotopTypes() {
   // A row that cannot be deleted ends the loop instead of repeating it; the rows left take part
   // in the merge.
+  targetRowsDeleted_ = true;
   tlTableLast(kTable);
   if (!DeleteAllRows(kTable)) {
     platform::ui().showMessage(platform::MessageKind::Warning,
@@ -72,7 +100,8 @@ void TransferProcess::deleteTargetBiotopTypes() {
 void TransferProcess::readBiotopTypes(const BiotopTypRecord::Reading& reading, int32_t objectId,
                                       BiotopTypRecords& records) {
   window_->setStatus("Lese Daten von " + GetObjectKennung(objectId));
-  tlSetActiveObject(objectId);
+  // Another object's rows would be read as this one's: a target merged with itself.
+  activate(objectId);
   SynchronizeObject(objectId);
   ForEachRow(kTable, [&] {
     auto record = std::make_unique<BiotopTypRecord>(reading, objectId);
@@ -103,7 +132,7 @@ void TransferProcess::mergeBiotopTypes(BiotopTypRecords& targetRecords, BiotopTy
 }
 
 void TransferProcess::writeBiotopTypes(int32_t targetId, const BiotopTypRecords& targetRecords) {
-  tlSetActiveObject(targetId);
+  activate(targetId);
   SynchronizeObject(targetId);
   window_->setStatus("Schreibe Daten");
   TargetRows rows(kTable);

@@ -16,11 +16,17 @@ class TransferProcess {
  public:
   TransferProcess(const TransferKindRow& kind, std::string targetKennung);
 
-  // Throws TransferStopped when an area text cannot be read; nothing of the sources has been
-  // written then.
+  // Throws TransferStopped, with the reason, when an area text cannot be read or an object cannot
+  // be made the active one; nothing of the sources has been written then.
   void run(const IntegerList& selected, int32_t targetId);
+  // What the user is told of a run stopped for that reason: what became of the target, then why.
+  std::string stoppedText(const std::string& reason) const;
 
  private:
+  // Makes the object active, or stops the run before its tables are touched.
+  void activate(int32_t objectId);
+  void confirmActive(int32_t objectId);
+  std::string notActivated(int32_t objectId) const;
   void deleteTargetBiotopTypes();
   void readBiotopTypes(const BiotopTypRecord::Reading& reading, int32_t objectId, BiotopTypRecords& records);
   void collectSourceRecords(const IntegerList& selected, BiotopTypRecords& sourceRecords);
@@ -31,6 +37,7 @@ class TransferProcess {
   const TransferKindRow& kind_;
   std::unique_ptr<platform::ProgressWindow> window_;
   std::string targetKennung_;
+  bool targetRowsDeleted_ = false;
 };
 
 }  // namespace aggregate

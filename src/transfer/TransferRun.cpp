@@ -1,11 +1,11 @@
 #include "transfer/TransferRun.h"
 
+#include <optional>
 #include <string>
 
 #include "changelist/ChangeListMarking.h"
 #include "common/IntegerList.h"
 #include "contract/TolvarApi.h"
-#include "hostdata/AttributeAccess.h"
 #include "hostdata/ObjectClasses.h"
 #include "platform/UserInterface.h"
 #include "transfer/TransferProcess.h"
@@ -26,21 +26,18 @@ void RunTransfer(TransferKind kind) {
 
   const int32_t target = selection.masterObjectId;
   tlSetActiveObject(target);
-  const int64_t refusedBefore = RefusedHostWrites();
-  try {
+  std::optional<std::string> stopped;
+  {
     TransferProcess process(row, selection.masterObjectKennung);
-    process.run(selected, target);
-  } catch (const TransferStopped& stop) {
-    // The window is gone and the cursor restored before the user reads why.
-    platform::ui().showMessage(platform::MessageKind::Error, stop.what());
-    return;
+    try {
+      process.run(selected, target);
+    } catch (const TransferStopped& stop) {
+      stopped = process.stoppedText(stop.what());
+    }
   }
-  // Writes that did not stand leave the target unchanged as far as the change list may know.
-  if (const int64_t refused = RefusedHostWrites() - refusedBefore; refused > 0) {
-    platform::ui().showMessage(
-        platform::MessageKind::Error,
-        std::string("Die Übertragung ist fehlgeschlagen: ") + RefusedWritesText(refused) +
-            " Das Zielobjekt wurde in der Änderungsliste nicht als geändert markiert.");
+  // The window is gone and the cursor restored before the user reads why.
+  if (stopped) {
+    platform::ui().showMessage(platform::MessageKind::Error, *stopped);
     return;
   }
   MarkObjectChanged(target);

@@ -3,8 +3,8 @@
 
 namespace aggregate {
 
-// A transfer run that stopped before it wrote anything of the sources; the text tells the user
-// why, in German (Windows-1252).
+// A transfer run that stopped before it wrote anything of the sources; the text is the reason, in
+// German (Windows-1252).
 class TransferStopped : public LibraryError {
  public:
   using LibraryError::LibraryError;

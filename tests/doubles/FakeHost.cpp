@@ -9,6 +9,7 @@ namespace fakehost {
 namespace {
 Hooks currentHooks;
 std::vector<std::string> callLog;
+int32_t activeObject = 0;
 
 template <class Result, class Hook, class... Args>
 Result answer(const char* name, const Hook& hook, Args... args) {
@@ -28,6 +29,7 @@ const std::vector<std::string>& calls() { return callLog; }
 void reset() {
   currentHooks = Hooks{};
   callLog.clear();
+  activeObject = 0;
 }
 
 int16_t deliver(const std::string& text, char* buffer, int32_t n) {
@@ -41,23 +43,17 @@ int16_t deliver(const std::string& text, char* buffer, int32_t n) {
 
 using fakehost::answer;
 
-namespace {
-// A write nobody hooked is one the host took.
-template <class Hook, class... Args>
-int16_t answerWrite(const char* name, const Hook& hook, Args... args) {
-  const int16_t result = answer<int16_t>(name, hook, args...);
-  return hook ? result : int16_t{1};
-}
-}  // namespace
 using fakehost::currentHooks;
 
 extern "C" {
+// Any id names an object here, and the last one made active is the active one.
 int32_t TL_STDCALL tlGetActiveGeoObject(void) {
-  return answer<int32_t>("tlGetActiveGeoObject", currentHooks.getActiveGeoObject);
+  const int32_t active = answer<int32_t>("tlGetActiveGeoObject", currentHooks.getActiveGeoObject);
+  return currentHooks.getActiveGeoObject ? active : fakehost::activeObject;
 }
-int16_t TL_STDCALL tlSetActiveObject(int32_t) {
-  answer<int16_t>("tlSetActiveObject", nullptr);
-  return 1;  // any id names an object here
+int16_t TL_STDCALL tlSetActiveObject(int32_t id) {
+  fakehost::activeObject = id;
+  return answer<int16_t>("tlSetActiveObject", nullptr);
 }
 int16_t TL_STDCALL tlEnsureData(int32_t) { return answer<int16_t>("tlEnsureData", nullptr); }
 int32_t TL_STDCALL tlGetClassOf(int32_t id) {
@@ -123,10 +119,10 @@ int16_t TL_STDCALL tlTableBOF(const char* table) {
   return answer<int16_t>("tlTableBOF", currentHooks.tableBOF, table);
 }
 int16_t TL_STDCALL tlAppendRecord(const char* table) {
-  return answerWrite("tlAppendRecord", currentHooks.appendRecord, table);
+  return answer<int16_t>("tlAppendRecord", currentHooks.appendRecord, table);
 }
 int16_t TL_STDCALL tlPostRecord(const char* table) {
-  return answerWrite("tlPostRecord", currentHooks.postRecord, table);
+  return answer<int16_t>("tlPostRecord", currentHooks.postRecord, table);
 }
 int16_t TL_STDCALL tlDeleteRecord(const char* table, int32_t key) {
   return answer<int16_t>("tlDeleteRecord", currentHooks.deleteRecord, table, key);
@@ -135,16 +131,16 @@ int16_t TL_STDCALL tlGetValueByName(const char* table, const char* field, char* 
   return answer<int16_t>("tlGetValueByName", currentHooks.getValueByName, table, field, buffer, n);
 }
 int16_t TL_STDCALL tlSetValueByName(const char* table, const char* field, const char* value) {
-  return answerWrite("tlSetValueByName", currentHooks.setValueByName, table, field, value);
+  return answer<int16_t>("tlSetValueByName", currentHooks.setValueByName, table, field, value);
 }
 int16_t TL_STDCALL tlSetValueByNameEx(const char* table, const char* field, const char* value, int16_t mode) {
-  return answerWrite("tlSetValueByNameEx", currentHooks.setValueByNameEx, table, field, value, mode);
+  return answer<int16_t>("tlSetValueByNameEx", currentHooks.setValueByNameEx, table, field, value, mode);
 }
 int16_t TL_STDCALL tlGetValueByPKEY(int32_t key, const char* table, const char* field, char* buffer,
                                     int32_t n) {
   return answer<int16_t>("tlGetValueByPKEY", currentHooks.getValueByPKEY, key, table, field, buffer, n);
 }
 int16_t TL_STDCALL tlSetValueByPKEY(int32_t key, const char* table, const char* field, const char* value) {
-  return answerWrite("tlSetValueByPKEY", currentHooks.setValueByPKEY, key, table, field, value);
+  return answer<int16_t>("tlSetValueByPKEY", currentHooks.setValueByPKEY, key, table, field, value);
 }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A scripted stand-in for the host API, for unit tests of the building blocks: every host
-// function records its call and answers through a hook; without a hook it answers 0.
+// function records its call and answers through a hook; without a hook it answers 0, except that
+// tlGetActiveGeoObject names the object tlSetActiveObject last named.
 #include <functional>
 #include <string>
 #include <vector>

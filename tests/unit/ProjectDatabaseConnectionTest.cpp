@@ -53,7 +53,9 @@ TEST_F(ProjectDatabaseConnectionTest, WithoutAConnectionQuestionsFail) {
   EXPECT_FALSE(database.open());
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].text,
-            "Verbindung zur Projektdatenbank " + kFixtures + "/fehlt.mdb  konnte nicht aufgebaut werden!");
+            "Verbindung zur Projektdatenbank " + kFixtures +
+                "/fehlt.mdb  konnte nicht aufgebaut werden!\r\nDie Projektdatenbank lässt sich nicht lesen "
+                "(unable to open database file).");
   EXPECT_THROW(database.valuesOfObject("Tierliste", "Tierart", 201), LibraryError);
 }
 

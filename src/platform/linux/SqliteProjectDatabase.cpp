@@ -70,8 +70,10 @@ class SqliteProjectDatabase final : public ProjectDatabase {
   }
 
  private:
+  // SQLite's own words, in parentheses after the German ones.
   [[noreturn]] void fail() const {
-    throw LibraryError(db_ ? std::string(sqlite3_errmsg(db_.get())) : std::string("SQLite"));
+    throw LibraryError("Die Projektdatenbank lässt sich nicht lesen (" +
+                       (db_ ? std::string(sqlite3_errmsg(db_.get())) : std::string("SQLite")) + ").");
   }
 
   Statement prepare(const std::string& sql) const {
