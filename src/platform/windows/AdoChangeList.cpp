@@ -99,7 +99,7 @@ class AdoChangeList final : public ChangeListConnection {
       return access();
     } catch (const win32::ComFailure& failure) {
       const std::string reason = reasonOf(file_, writing);
-      if (reason.empty()) throw LibraryError(failure.description() + " (" + failure.codeText() + ")");
+      if (reason.empty()) throw LibraryError(failure.forUser());
       throw LibraryError(reason + " (" + failure.description() + ", " + failure.codeText() + ")");
     }
   }

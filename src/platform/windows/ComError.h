@@ -17,6 +17,8 @@ class ComFailure : public LibraryError {
   // from the exception record, not the DISP_E_EXCEPTION that carried it).
   const std::string& description() const { return description_; }
   std::string codeText() const;
+  // What the user is told: the provider's text and its code, without the ADO call's name.
+  std::string forUser() const { return description_ + " (" + codeText() + ")"; }
 
  private:
   std::string description_;

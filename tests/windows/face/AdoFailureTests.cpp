@@ -58,9 +58,10 @@ void onNewThread(const std::function<void()>& body) {
   CloseHandle(thread);
 }
 
-// The project database's message names the failed ADO call; the change list's gives the reason
-// the user is told.
-void checkFailure(Checks& checks, const std::string& message, const std::string& lead = "ADODB.") {
+// The message is what the user is told: the provider's text with its code, after the German
+// reason where the change list has one.
+void checkFailure(Checks& checks, const std::string& message,
+                  const std::string& lead = "Could not find file") {
   checks.that(!message.empty(), "connecting throws LibraryError");
   checks.that(message.rfind(lead, 0) == 0, "the message begins \"" + lead + "\": " + message);
 }
@@ -76,7 +77,7 @@ void adoFailureTests(Context& context) {
     const char* lead;
   };
   const Connection connections[] = {
-      {"the project database", connectProject, "ADODB."},
+      {"the project database", connectProject, "Could not find file"},
       {"the change list", connectChanges, "Die Datei ist nicht mehr vorhanden. ("}};
   for (const auto& [name, connect, lead] : connections) {
     context.run.run(std::string(name) + " fails with a message and leaves COM as it was",

@@ -66,10 +66,12 @@ void codePageTests(Context& context) {
     DeleteFileW((wintest::fromAnsi(folder) + L"Projekt.mdb").c_str());
     const int32_t measure = project.addObject(wintest::ansi(L"M-Świerk"), kClassMAS, 1);
     project.select({measure});
-    const auto failure = context.dialog(L"Fehler",
-                                        {L"Verbindung zur Projektdatenbank " + wintest::fromAnsi(folder) +
-                                         L"Projekt.mdb  konnte nicht aufgebaut werden!"},
-                                        {L"OK"}, IDI_ERROR);
+    const auto failure =
+        context.dialog(L"Fehler",
+                       {L"Verbindung zur Projektdatenbank " + wintest::fromAnsi(folder) +
+                        L"Projekt.mdb  konnte nicht aufgebaut werden!\r\nCould not find file '" +
+                        wintest::fromAnsi(folder) + L"Projekt.mdb'. (0x80004005)"},
+                       {L"OK"}, IDI_ERROR);
     checks.none(context.watcher.run({failure}, [&] { context.plugin.call("BT_FT_FPToMAS"); }));
   });
 }
