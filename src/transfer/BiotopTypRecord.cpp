@@ -37,7 +37,7 @@ void BiotopTypRecord::read(int32_t objectId) {
     // that could be written.
     const double area = tlGetObjectArea(objectId);
     if (!std::isfinite(area))
-      throw TransferStopped(Ansi("Die Fläche von ") + kennungSubObjekt_ + Ansi(" ist keine endliche Zahl."));
+      throw TransferStopped("Die Fläche von " + kennungSubObjekt_ + " ist keine endliche Zahl.");
     flaeche_ = LocaleNumberText(area, platform::decimalSeparator());
   }
   ReadChildRows("Zusatzcodes", zusatzcodes_);

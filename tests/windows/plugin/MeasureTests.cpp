@@ -65,7 +65,9 @@ void measureTests(Context& context) {
         project.select({measure});
         const std::wstring database = wintest::fromAnsi(context.projectDirectory) + L"Projekt.mdb";
         auto failure = context.dialog(
-            L"Fehler", {L"Verbindung zur Projektdatenbank " + database + L"  konnte nicht aufgebaut werden!"},
+            L"Fehler",
+            {L"Verbindung zur Projektdatenbank " + database +
+             L"  konnte nicht aufgebaut werden!\r\nCould not find file '" + database + L"'. (0x80004005)"},
             {L"OK"}, IDI_ERROR);
         failure.screenshot = "measure-database-failure";
         failure.whileShown = [](std::vector<std::string>& problems) {
