@@ -7,6 +7,7 @@
 #include "hostdata/TextConventions.h"
 #include "platform/FileSystem.h"
 #include "platform/RegionalSettings.h"
+#include "platform/TextEncoding.h"
 
 namespace aggregate {
 
