@@ -18,7 +18,7 @@ std::filesystem::path largeFixture() {
 }
 
 std::unique_ptr<aggregate::platform::ProjectDatabase> connect(const std::filesystem::path& file) {
-  return aggregate::platform::connectProjectDatabase("", file.string());
+  return aggregate::platform::connectProjectDatabase(file.string());
 }
 
 // Connecting and the first question, which reads the table.

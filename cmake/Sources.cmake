@@ -1,7 +1,7 @@
 # The library's code: the host contract, the building blocks, the commands and the
 # face-independent platform code. Folders are globbed so that a new file needs no edit here;
 # re-run cmake after adding one.
-set(AGGREGATE_LIBRARY_DIRS contract common hostdata changelist transfer measures areas deleteobject)
+set(AGGREGATE_LIBRARY_DIRS contract common hostdata changelist transfer massnahmen areas deleteobject)
 set(AGGREGATE_CORE_SOURCES "")
 foreach(dir IN LISTS AGGREGATE_LIBRARY_DIRS)
   file(GLOB library_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp")

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const fuzz::FuzzFile file("TA_LIST.DBF", data, size);
   try {
-    const auto list = aggregate::platform::connectChangeList("", file.directory().string());
+    const auto list = aggregate::platform::connectChangeList(file.directory().string());
     const std::string state = list->changeState("GB-001");
     list->setChangeStateUpdate("GB-001");
     list->setChangeStateUpdate(state);

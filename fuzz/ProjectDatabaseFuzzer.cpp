@@ -11,7 +11,7 @@ namespace {
 void readAll(const std::string& name, const uint8_t* data, std::size_t size) {
   const fuzz::FuzzFile file(name, data, size);
   try {
-    const auto database = aggregate::platform::connectProjectDatabase("", file.path().string());
+    const auto database = aggregate::platform::connectProjectDatabase(file.path().string());
     database->openTable("BtypHtyp");
     database->keysOfObject("BtypHtyp", 1);
     database->valuesOfObject("BtypHtyp", "Biotoptyp", 1);

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "areas/AreaConversion.h"
-#include "areas/AreaFields.h"
 #include "common/BusyFlag.h"
-#include "hostdata/ActiveObject.h"
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/ObjectData.h"
+#include "hostdata/Schema.h"
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
@@ -39,8 +39,8 @@ double asWritten(double value) {
 // A present hectare value wins over the stored percentage, which is recomputed from it.
 // "INF" or "NaN" typed, or a figure that overflows, is refused: nothing derived from it is written.
 void completeCurrentRow(double totalArea, AreaSums& sums) {
-  const double percent = GetFloatValue(areas::kBtypHtyp, areas::kFlaechenanteil);
-  const double hectares = GetFloatValue(areas::kBtypHtyp, areas::kFlaeche);
+  const double percent = GetFloatValue(schema::kBtypHtyp.name, schema::kBtypHtyp.flaechenanteil);
+  const double hectares = GetFloatValue(schema::kBtypHtyp.name, schema::kBtypHtyp.flaeche);
   if (!std::isfinite(percent) || !std::isfinite(hectares)) {
     ++sums.rowsWithoutNumber;
     return;
@@ -56,7 +56,7 @@ void completeCurrentRow(double totalArea, AreaSums& sums) {
     ++sums.rowsWithoutNumber;
     return;
   }
-  SetStringValue(areas::kBtypHtyp, fromHectares ? areas::kFlaechenanteil : areas::kFlaeche, derived.text);
+  SetStringValue(schema::kBtypHtyp.name, fromHectares ? schema::kBtypHtyp.flaechenanteil : schema::kBtypHtyp.flaeche, derived.text);
   sums.hectares += fromHectares ? hectares : derived.value;
   sums.percent += fromHectares ? derived.value : percent;
 }
@@ -106,30 +106,30 @@ std::string balanceMessage(const AreaSums& sums, double totalArea, int32_t class
 
 int32_t GetAreaTolerance(int32_t classCode) { return classCode == kClassBK ? 10 : 2; }
 
-void BalanceAreasOfActiveObject() {
+void BalanceAreasOfActiveObject(platform::UserInterface& ui) {
   if (BusyFlag) return;
   const ActiveObject active = GetActiveObject();
   if (active.classCode != kClassBK && active.classCode != kClassGB && active.classCode != kClassFSN) return;
   const BusyFlagHold hold;
-  CalculateAreaBalance(active.id, active.classCode);
+  CalculateAreaBalance(active.id, active.classCode, ui);
 }
 
-void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
-  const auto totalArea = UsableTotalArea(objectId);
+void CalculateAreaBalance(int32_t objectId, int32_t classCode, platform::UserInterface& ui) {
+  const auto totalArea = UsableTotalArea(objectId, ui);
   if (!totalArea) return;
 
   AreaSums sums;
-  ForEachRow(areas::kBtypHtyp, [&] { completeCurrentRow(*totalArea, sums); });
+  ForEachRow(schema::kBtypHtyp.name, [&] { completeCurrentRow(*totalArea, sums); });
   sums.percent = asWritten(sums.percent);
   sums.hectares = asWritten(sums.hectares);
   // Rounded shares of a complete cover rarely add up to exactly 100.
   if (sums.percent >= 99.9 && sums.percent <= 100.1) sums.percent = 100;
 
   const std::string message = balanceMessage(sums, *totalArea, classCode);
-  if (!message.empty()) platform::ui().showMessage(platform::MessageKind::Warning, message);
+  if (!message.empty()) ui.showMessage(platform::MessageKind::Warning, message);
 
   if (!std::isfinite(sums.hectares) || !std::isfinite(sums.percent)) {
-    platform::ui().showMessage(platform::MessageKind::Error,
+    ui.showMessage(platform::MessageKind::Error,
                                "Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben.");
     return;
   }
@@ -137,8 +137,8 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
   const char separator = platform::decimalSeparator();
   const std::string hectares = LocaleNumberText(sums.hectares, separator);
   const std::string percent = LocaleNumberText(sums.percent, separator);
-  SetStringValue(areas::kBtypHtyp, areas::kGesFl, hectares);
-  SetStringValue(areas::kBtypHtyp, areas::kGesProz, percent);
+  SetStringValue(schema::kBtypHtyp.name, schema::kBtypHtyp.gesFl, hectares);
+  SetStringValue(schema::kBtypHtyp.name, schema::kBtypHtyp.gesProz, percent);
 }
 
 }  // namespace aggregate

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "contract/TolvarApi.h"
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/Schema.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
-#include "platform/UserInterface.h"
 
 namespace aggregate {
 
@@ -25,20 +25,19 @@ AreaFigure rounded(double raw) {
 
 double GetFloatValue(const std::string& table, const std::string& field) {
   const auto text = GetUntrimmedValue(table, field, kFloatValueCount);
-  return text ? ParseFloatTolerant(*text).value_or(-1) : -1;
+  return text ? ParseFloatTolerant(*text, platform::decimalSeparator()).value_or(-1) : -1;
 }
 
 double GetTotalArea(int32_t objectId) {
   const int32_t geoType = tlGetGeoTypeOf(objectId);
   if (geoType == kGeoTypePolygon || geoType == kGeoTypeMultiPolygon) return tlGetObjectArea(objectId);
-  return GetFloatValue("LINFOS2", "OffFlaech");
+  return GetFloatValue(schema::kLinfos2.name, schema::kLinfos2.offFlaech);
 }
 
-std::optional<double> UsableTotalArea(int32_t objectId) {
+std::optional<double> UsableTotalArea(int32_t objectId, platform::UserInterface& ui) {
   const double total = GetTotalArea(objectId);
   if (total > 0 && std::isfinite(total)) return total;
-  platform::ui().showMessage(platform::MessageKind::Warning,
-                             "ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!");
+  ui.showMessage(platform::MessageKind::Warning, "ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!");
   return std::nullopt;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/UserInterface.h"
+
 namespace aggregate {
 
 // A converted area figure: rounded to 4 decimals, and that value as point number text.
@@ -22,7 +24,7 @@ double GetFloatValue(const std::string& table, const std::string& field);
 double GetTotalArea(int32_t objectId);
 
 // GetTotalArea when it is above 0; otherwise the user is warned that no conversion is possible.
-std::optional<double> UsableTotalArea(int32_t objectId);
+std::optional<double> UsableTotalArea(int32_t objectId, platform::UserInterface& ui);
 
 // Both require a total area above 0.
 AreaFigure PercentToHectares(double percent, double totalArea);

@@ -5,10 +5,11 @@
 #include <string>
 
 #include "areas/AreaConversion.h"
-#include "areas/AreaFields.h"
 #include "common/BusyFlag.h"
-#include "hostdata/ActiveObject.h"
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/HostText.h"
+#include "hostdata/ObjectData.h"
+#include "hostdata/Schema.h"
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
@@ -22,14 +23,13 @@ using AreaConversion = AreaFigure (*)(double value, double totalArea);
 
 // The user typed something that is no number in their own notation: say so instead of
 // silently keeping the other figure stale.
-void warnNotANumber(const std::string& value, char separator) {
-  platform::ui().showMessage(platform::MessageKind::Warning,
-                             std::string("Der Wert \"") + value +
-                                 "\" ist keine Zahl mit dem Dezimaltrennzeichen \"" + separator +
-                                 "\"; die Fläche wurde nicht umgerechnet.");
+void warnNotANumber(const std::string& value, char separator, platform::UserInterface& ui) {
+  ui.showMessage(platform::MessageKind::Warning, "Der Wert \"" + value + "\" ist keine Zahl mit dem Dezimaltrennzeichen \"" +
+                                                     separator + "\"; die Fläche wurde nicht umgerechnet.");
 }
 
-void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
+void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField,
+                              platform::UserInterface& ui) {
   if (BusyFlag) return;
   const ActiveObject active = GetActiveObject();
   if (active.classCode != kClassBK && active.classCode != kClassGB) return;
@@ -41,17 +41,17 @@ void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, cons
   const char separator = platform::decimalSeparator();
   const auto number = ParseUserNumber(value, separator);
   if (!number || !std::isfinite(*number)) {
-    warnNotANumber(value, separator);
+    warnNotANumber(value, separator, ui);
     return;
   }
-  const auto total = UsableTotalArea(active.id);
+  const auto total = UsableTotalArea(active.id, ui);
   if (!total) return;
   const AreaFigure converted = convert(*number, *total);
   if (!std::isfinite(converted.value)) {
-    warnNotANumber(value, separator);
+    warnNotANumber(value, separator, ui);
     return;
   }
-  SetStringValue(areas::kBtypHtyp, writtenField, converted.text);
+  SetStringValue(schema::kBtypHtyp.name, writtenField, converted.text);
 }
 
 // True while a flag handler writes its flag. A host that attaches a flag handler to a flag
@@ -72,7 +72,7 @@ void setFlag(const char* newValue, const char* destination, const char* flagFiel
   const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
   const std::string value = Trim(FromHostText(destination != nullptr ? destination : newValue));
-  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? "Wahr" : "Falsch");
+  SetStringValue(schema::kBtypHtyp.name, flagField, isSet(value) ? "Wahr" : "Falsch");
 }
 
 bool startsWithDigit(const std::string& value) {
@@ -83,20 +83,20 @@ bool isNotEmpty(const std::string& value) { return !value.empty(); }
 
 }  // namespace
 
-void HandleFlaechenanteilChanged(const char* newValue, char*) {
-  recomputeOtherAreaFigure(newValue, PercentToHectares, areas::kFlaeche);
+void HandleFlaechenanteilChanged(const char* newValue, char*, platform::UserInterface& ui) {
+  recomputeOtherAreaFigure(newValue, PercentToHectares, schema::kBtypHtyp.flaeche, ui);
 }
 
-void HandleFlaecheAbsolutChanged(const char* newValue, char*) {
-  recomputeOtherAreaFigure(newValue, HectaresToPercent, areas::kFlaechenanteil);
+void HandleFlaecheAbsolutChanged(const char* newValue, char*, platform::UserInterface& ui) {
+  recomputeOtherAreaFigure(newValue, HectaresToPercent, schema::kBtypHtyp.flaechenanteil, ui);
 }
 
-void HandleFFHValueChanged(const char* newValue, char* destination) {
-  setFlag(newValue, destination, areas::kIstFFHLRT, startsWithDigit);
+void HandleFFHValueChanged(const char* newValue, char* destination, platform::UserInterface&) {
+  setFlag(newValue, destination, schema::kBtypHtyp.istFFHLRT, startsWithDigit);
 }
 
-void HandleP62ValueChanged(const char* newValue, char* destination) {
-  setFlag(newValue, destination, areas::kIstP62Typ, isNotEmpty);
+void HandleP62ValueChanged(const char* newValue, char* destination, platform::UserInterface&) {
+  setFlag(newValue, destination, schema::kBtypHtyp.istP62Typ, isNotEmpty);
 }
 
 }  // namespace aggregate

@@ -1,11 +1,12 @@
 #pragma once
+#include "platform/UserInterface.h"
 
 namespace aggregate {
 
 // Bodies of the attribute-change handlers; the value has already been copied to destination.
-void HandleFlaechenanteilChanged(const char* newValue, char* destination);
-void HandleFlaecheAbsolutChanged(const char* newValue, char* destination);
-void HandleFFHValueChanged(const char* newValue, char* destination);
-void HandleP62ValueChanged(const char* newValue, char* destination);
+void HandleFlaechenanteilChanged(const char* newValue, char* destination, platform::UserInterface& ui);
+void HandleFlaecheAbsolutChanged(const char* newValue, char* destination, platform::UserInterface& ui);
+void HandleFFHValueChanged(const char* newValue, char* destination, platform::UserInterface& ui);
+void HandleP62ValueChanged(const char* newValue, char* destination, platform::UserInterface& ui);
 
 }  // namespace aggregate

@@ -1,96 +1,43 @@
 #include "changelist/ChangeListMarking.h"
 
 #include <exception>
-#include <memory>
 
-#include "hostdata/AttributeAccess.h"
-#include "platform/ConnectionString.h"
+#include "changelist/ChangeListConnectionCache.h"
+#include "hostdata/ObjectData.h"
+#include "hostdata/ProjectPaths.h"
 #include "platform/FileSystem.h"
-#include "platform/UserInterface.h"
 
 namespace aggregate {
 
 namespace {
-
 constexpr const char* kFileName = "TA_LIST.DBF";
-
-struct CachedConnection {
-  std::string directory;
-  std::unique_ptr<platform::ChangeListConnection> connection;
-};
-
-CachedConnection& cached() {
-  static CachedConnection connection;
-  return connection;
-}
-
-void reportFailure(const std::string& file, const std::string& reason) {
-  std::string text = std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
-                     " konnte nicht aktualisiert werden.";
-  if (!reason.empty()) text += "\r\n" + reason;
-  platform::ui().showMessage(platform::MessageKind::Error, text);
-}
-
-void reportUncheckedList(const std::string& reason) {
-  platform::ui().showMessage(
-      platform::MessageKind::Error,
-      std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
-                  "geprüft werden: ") +
-          reason);
-}
-
+constexpr const char* kIgnored = "IGNORED";
 }  // namespace
 
-void MarkObjectChanged(int32_t objectId) {
+std::optional<UnmarkedObject> MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   // Only the project directory is ever consulted, never a root or working directory instead.
-  if (projectDirectory.empty()) {
-    reportUncheckedList("der Host nennt kein Projektverzeichnis.");
-    return;
-  }
+  if (projectDirectory.empty()) return UnmarkedObject{UnmarkedObject::Why::NoProjectDirectory, {}, {}};
   const std::string file = projectDirectory + kFileName;
   if (!platform::fileExists(file)) {
     // A directory that is not there is no project without a change list: its name may have lost
     // characters on its way through the host's 8-bit texts.
     if (!platform::directoryExists(projectDirectory))
-      reportUncheckedList(std::string("das Projektverzeichnis ") + projectDirectory +
-                          " wurde nicht gefunden.");
-    return;
+      return UnmarkedObject{UnmarkedObject::Why::ProjectDirectoryMissing, projectDirectory, {}};
+    return std::nullopt;
   }
   const std::string kennung = GetObjectKennung(objectId);
   // An entry with a blank Kennung is another object's, or none.
-  if (kennung.empty()) {
-    reportFailure(file, "Die Kennung des Zielobjekts ließ sich nicht ermitteln.");
-    return;
-  }
+  if (kennung.empty())
+    return UnmarkedObject{UnmarkedObject::Why::ListNotUpdated, file,
+                          "Die Kennung des Zielobjekts ließ sich nicht ermitteln."};
   try {
-    platform::ChangeListConnection& connection = GetChangeListConnection(projectDirectory);
-    if (GetChangeState(kennung, connection) == "IGNORED") SetChangeStateUpdate(kennung, connection);
+    platform::ChangeListConnection& connection = ChangeListConnectionOf(projectDirectory);
+    if (connection.changeState(kennung) == kIgnored) connection.setChangeStateUpdate(kennung);
   } catch (const std::exception& failure) {
-    reportFailure(file, failure.what());
+    return UnmarkedObject{UnmarkedObject::Why::ListNotUpdated, file, failure.what()};
   }
-}
-
-platform::ChangeListConnection& GetChangeListConnection(const std::string& projectDirectory) {
-  CachedConnection& cache = cached();
-  const std::string directory = platform::withoutTrailingDelimiter(projectDirectory);
-  if (cache.connection == nullptr || cache.directory != directory) {
-    cache.connection.reset();
-    cache.connection = platform::connectChangeList(
-        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + platform::connectionStringValue(directory) +
-            ";Extended Properties=DBASE III;",
-        directory);
-    cache.directory = directory;
-  }
-  return *cache.connection;
-}
-
-std::string GetChangeState(const std::string& kennung, platform::ChangeListConnection& connection) {
-  return connection.changeState(kennung);
-}
-
-void SetChangeStateUpdate(const std::string& kennung, platform::ChangeListConnection& connection) {
-  connection.setChangeStateUpdate(kennung);
+  return std::nullopt;
 }
 
 }  // namespace aggregate

@@ -2,23 +2,25 @@
 // Marking a changed object in the project's change list TA_LIST.DBF: an entry in state
 // "IGNORED" becomes "UPDATE"; every other state, and an object without an entry, stays.
 #include <cstdint>
+#include <optional>
 #include <string>
-
-#include "platform/ChangeListConnection.h"
 
 namespace aggregate {
 
-// Does nothing in a project without a change list. A failing access is told to the user and
-// ends the marking; it never reaches the caller.
-void MarkObjectChanged(int32_t objectId);
+// Why an object could not be marked.
+struct UnmarkedObject {
+  enum class Why {
+    NoProjectDirectory,       // the host gave no project directory
+    ProjectDirectoryMissing,  // the directory the host named does not exist (where: the directory)
+    ListNotUpdated,           // the list could not be read or updated (where: the file; reason)
+  };
+  Why why;
+  std::string where;
+  std::string reason;
+};
 
-// The connection to the change list of projectDirectory (with its trailing path delimiter).
-// Kept for later calls of the same project; another project gets its own, so an entry of one
-// project is never marked in the list of another. A connection that failed to open is not kept.
-platform::ChangeListConnection& GetChangeListConnection(const std::string& projectDirectory);
-// CHANGED of the first entry of the Kennung; empty when it has none.
-std::string GetChangeState(const std::string& kennung, platform::ChangeListConnection& connection);
-// CHANGED := "UPDATE" in every entry of the Kennung.
-void SetChangeStateUpdate(const std::string& kennung, platform::ChangeListConnection& connection);
+// Does nothing in a project without a change list; what kept the object from being marked, if
+// anything. Never throws for a failure of the list.
+std::optional<UnmarkedObject> MarkObjectChanged(int32_t objectId);
 
 }  // namespace aggregate

@@ -1,34 +1,34 @@
 #pragma once
 // The one barrier between the host and the library's work: no exception ever leaves an
-// export, and every export returns its constant result.
+// export, and every export returns its constant result. The work is handed the user interface
+// it tells the user through; a failure it lets go is told here.
 #include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <string>
+
+#include "platform/UserInterface.h"
 
 namespace aggregate {
 
 inline constexpr int16_t kCommandResult = -1;
 inline constexpr int16_t kCallbackResult = 1;
 
-// Tells the user, in German, that a command stopped on an unexpected failure. Never throws.
-void ReportUnexpectedFailure(const std::string& what) noexcept;
+// Tells the user, in German, that a command stopped on a failure. Never throws.
+void ReportFailure(platform::UserInterface& ui, const std::string& what) noexcept;
 
 template <class Work>
 int16_t RunExport(int16_t result, Work&& work) noexcept {
+  platform::UserInterface& ui = platform::ui();
   try {
-    work();
+    work(ui);
   } catch (const std::exception& failure) {
-    ReportUnexpectedFailure(failure.what());
+    ReportFailure(ui, failure.what());
   } catch (...) {
-    ReportUnexpectedFailure({});
+    ReportFailure(ui, {});
   }
   return result;
 }
-
-}  // namespace aggregate
-
-namespace aggregate {
 
 // Attribute-change handlers hand the host the value as entered, before anything else and
 // whatever the handler then does.
@@ -42,7 +42,7 @@ int16_t RunAttributeHandler(intptr_t newValue, intptr_t destination, Work&& work
       buffer[i] = value[i];
     } while (value[i++] != '\0');
   }
-  return RunExport(kCommandResult, [&] { work(value != nullptr ? value : "", buffer); });
+  return RunExport(kCommandResult, [&](platform::UserInterface& ui) { work(value != nullptr ? value : "", buffer, ui); });
 }
 
 }  // namespace aggregate

@@ -5,11 +5,12 @@
 #include "contract/TolvarApi.h"
 #include "deleteobject/DeleteObject.h"
 #include "exports/ExportBarrier.h"
-#include "measures/MeasureRun.h"
+#include "hostdata/SelectedObjects.h"
+#include "massnahmen/MassnahmenRun.h"
 #include "transfer/TransferRun.h"
-#include "transfer/TransferSelection.h"
 
 using namespace aggregate;
+using platform::UserInterface;
 
 #define AGGREGATE_EXPORT(name)                  \
   extern "C" TL_EXPORT int16_t TL_STDCALL name( \
@@ -21,11 +22,11 @@ const TObjectInfo* objectInfo(intptr_t arg) { return reinterpret_cast<const TObj
 
 AGGREGATE_EXPORT(SetP62Flag) { return RunAttributeHandler(arg1, arg2, HandleP62ValueChanged); }
 AGGREGATE_EXPORT(deleteObject) {
-  return RunExport(kCommandResult, [] { DeleteBiotopTypRowByKey(); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { DeleteBiotoptypRowByKey(ui); });
 }
 AGGREGATE_EXPORT(SetFFHFlag) { return RunAttributeHandler(arg1, arg2, HandleFFHValueChanged); }
 AGGREGATE_EXPORT(BerechneBTFlaechen) {
-  return RunExport(kCommandResult, [] { BalanceAreasOfActiveObject(); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { BalanceAreasOfActiveObject(ui); });
 }
 AGGREGATE_EXPORT(FlaecheAbsolutChanged) {
   return RunAttributeHandler(arg1, arg2, HandleFlaecheAbsolutChanged);
@@ -34,23 +35,23 @@ AGGREGATE_EXPORT(FlaechenanteilChanged) {
   return RunAttributeHandler(arg1, arg2, HandleFlaechenanteilChanged);
 }
 AGGREGATE_EXPORT(FindSelectedMAS) {
-  return RunExport(kCallbackResult, [=] { FindSelectedMAS(objectInfo(arg1)); });
+  return RunExport(kCallbackResult, [=](UserInterface&) { CollectSelectedObject(objectInfo(arg1)); });
 }
 AGGREGATE_EXPORT(CheckObjectSelection) {
-  return RunExport(kCallbackResult, [=] { CheckObjectSelection(objectInfo(arg1)); });
+  return RunExport(kCallbackResult, [=](UserInterface&) { CollectSelectedObject(objectInfo(arg1)); });
 }
 AGGREGATE_EXPORT(BT_FT_FPToMAS) {
-  return RunExport(kCommandResult, [] { AggregateSelectedMeasures(); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { AggregateSelectedMassnahmen(ui); });
 }
 AGGREGATE_EXPORT(BTToFSN) {
-  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToFsn); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { RunTransfer(TransferKind::BtToFsn, ui); });
 }
 AGGREGATE_EXPORT(BTToBK) {
-  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToBk); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { RunTransfer(TransferKind::BtToBk, ui); });
 }
 AGGREGATE_EXPORT(GBToBK) {
-  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::GbToBk); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { RunTransfer(TransferKind::GbToBk, ui); });
 }
 AGGREGATE_EXPORT(BTToGB) {
-  return RunExport(kCommandResult, [] { RunTransfer(TransferKind::BtToGb); });
+  return RunExport(kCommandResult, [](UserInterface& ui) { RunTransfer(TransferKind::BtToGb, ui); });
 }

@@ -1,6 +1,7 @@
 #include "hostdata/TableCursor.h"
 
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/Schema.h"
 
 namespace aggregate {
 
@@ -10,7 +11,7 @@ bool FindRowWithValue(const char* table, const char* field, const std::string& v
 
 bool DeleteCurrentRow(const char* table) {
   const int32_t rowsBefore = tlGetRecordCountOf(table);
-  tlDeleteRecord(table, GetIntValue(table, "PKEY"));
+  tlDeleteRecord(table, GetIntValue(table, schema::kPkey));
   return tlGetRecordCountOf(table) < rowsBefore;
 }
 
@@ -21,9 +22,15 @@ bool DeleteAllRows(const char* table) {
   return true;
 }
 
-void AppendRow(const char* table, std::initializer_list<FieldValue> values) {
+void AppendRow(const char* table, const std::vector<FieldValue>& values) {
   tlAppendRecord(table);
-  for (const FieldValue& entry : values) SetStringValue(table, entry.field, entry.value);
+  for (const FieldValue& entry : values) {
+    if (entry.mode) {
+      SetStringValueEx(table, entry.field, entry.value, *entry.mode);
+    } else {
+      SetStringValue(table, entry.field, entry.value);
+    }
+  }
   tlPostRecord(table);
 }
 

@@ -2,8 +2,10 @@
 // Walks of the host's table cursors on the active object, relying only on the cursor rules every
 // host keeps (contract/TolvarApi.h). A detail table shows only the rows of
 // its parent table's current row, so every walk below relies on the cursor its caller placed.
-#include <initializer_list>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "contract/TolvarApi.h"
 
@@ -41,12 +43,15 @@ bool DeleteCurrentRow(const char* table);
 // nothing. Asks the row count, never BOF or EOF, which hosts set differently after moves.
 bool DeleteAllRows(const char* table);
 
+// A value of a new row; with a mode it goes through the host's extended write.
 struct FieldValue {
   const char* field;
-  const std::string& value;
+  std::string value;
+  std::optional<int16_t> mode = std::nullopt;
 };
 
-// Appends a row, writes the values in the order given and posts it; the cursor stays on it.
-void AppendRow(const char* table, std::initializer_list<FieldValue> values);
+// The one way a row is added: appended, its values written in the order given (a field may
+// come twice), posted; the cursor stays on it.
+void AppendRow(const char* table, const std::vector<FieldValue>& values);
 
 }  // namespace aggregate

@@ -123,6 +123,17 @@ std::optional<double> ParseUserNumber(std::string_view text, char decimalSeparat
   return value;
 }
 
+std::optional<double> ParseFloatTolerant(std::string_view text, char decimalSeparator) {
+  if (const auto value = ParseUserNumber(text, decimalSeparator)) return value;
+  std::string other(text);
+  if (other.find('.') != std::string::npos) {
+    std::replace(other.begin(), other.end(), '.', ',');
+  } else {
+    std::replace(other.begin(), other.end(), ',', '.');
+  }
+  return ParseUserNumber(other, decimalSeparator);
+}
+
 std::string LocaleNumberText(double value, char decimalSeparator) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";

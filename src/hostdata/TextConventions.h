@@ -20,6 +20,10 @@ std::optional<int32_t> ParseIntegerText(std::string_view text);
 // the given one), optional exponent. No thousands separators.
 std::optional<double> ParseUserNumber(std::string_view text, char decimalSeparator);
 
+// A number in the user's notation, or else with the other decimal separator (every point a comma,
+// or, without a point, every comma a point); nullopt when it is a number in neither.
+std::optional<double> ParseFloatTolerant(std::string_view text, char decimalSeparator);
+
 // General format with 15 significant digits; positional from 1E-4 up to below 1E15,
 // exponent form (5E-5, 2.5E15) outside.
 std::string LocaleNumberText(double value, char decimalSeparator);

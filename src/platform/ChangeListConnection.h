@@ -19,9 +19,8 @@ class ChangeListConnection {
   virtual void setChangeStateUpdate(const std::string& kennung) = 0;
 };
 
-// Opens the change list in directory (given without a trailing path delimiter).
-// The connection string is what the Windows face hands to its provider. Throws on failure.
-std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& connectionString,
-                                                        const std::string& directory);
+// Opens the change list TA_LIST.DBF in directory (given without a trailing path delimiter), as
+// the face reaches it (the Windows face through Jet's dBase driver). Throws on failure.
+std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& directory);
 
 }  // namespace aggregate::platform

@@ -1,30 +1,21 @@
 #pragma once
 // A small non-modal progress window as the platform shows it. All texts are UTF-8.
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace aggregate::platform {
 
-struct WindowRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
+// What a progress window is for: each face gives it the size, layout and font that fit.
+enum class ProgressWindowPurpose {
+  Transfer,    // one status line
+  MeasureRun,  // the measure being processed and a Cancel button
 };
 
-// Fixed appearance of a small non-modal progress window with one status label and an
-// optional Cancel button. Windows without a title-bar button set, centred on the screen.
-struct ProgressWindowLayout {
+// The texts of a progress window, the command's; everything else is the face's.
+struct ProgressWindowTexts {
   std::string caption;
-  int clientWidth = 0;
-  int clientHeight = 0;
-  std::string fontName;  // empty: the platform's dialog font
-  int fontPoints = 0;
-  WindowRect label;
-  std::string labelText;
-  std::optional<WindowRect> cancelButton;
-  std::string cancelCaption;
+  std::string label;          // until the first status
+  std::string cancelCaption;  // empty: no Cancel button
 };
 
 class ProgressWindow {
@@ -36,7 +27,6 @@ class ProgressWindow {
 
   virtual void show() = 0;
   virtual void close() = 0;
-  virtual void setCaption(const std::string& caption) = 0;
   // Changes the label and repaints it at once: the caller does not return to a message loop.
   virtual void setStatus(const std::string& text) = 0;
   // Called when the user presses Cancel; only runs from inside processMessages().

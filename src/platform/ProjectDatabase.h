@@ -1,6 +1,6 @@
 #pragma once
 // The project database as the platform reaches it: an open connection that answers the few
-// questions the measure aggregation asks. Texts are UTF-8; failures throw LibraryError.
+// questions the Massnahmen aggregation asks. Texts are UTF-8; failures throw LibraryError.
 // Tables hold one row per attribute row, with its key PKey and its object's id TOLVARID; table
 // and field names compare case-insensitively.
 #include <cstdint>
@@ -29,10 +29,9 @@ class ProjectDatabase {
                                                   int32_t objectId) = 0;
 };
 
-// Connects to the database file at path. The connection string is what the Windows face
-// hands to its provider; other faces open the file itself. Throws on failure, also when the
-// file's catalog cannot be read: a damaged file is no connection.
-std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& connectionString,
-                                                        const std::string& path);
+// Connects to the database file at path as the face reaches it (the Windows face through Jet's
+// OLE DB provider). Throws on failure, also when the file's catalog cannot be read: a damaged
+// file is no connection.
+std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& path);
 
 }  // namespace aggregate::platform

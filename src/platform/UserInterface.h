@@ -22,7 +22,8 @@ class UserInterface {
   // Modal input dialog with OK and Cancel; nullopt when cancelled.
   virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                              const std::string& preset) = 0;
-  virtual std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) = 0;
+  virtual std::unique_ptr<ProgressWindow> createProgressWindow(ProgressWindowPurpose purpose,
+                                                               const ProgressWindowTexts& texts) = 0;
   virtual void setWaitCursor(bool waiting) = 0;
 };
 

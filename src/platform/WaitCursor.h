@@ -6,15 +6,13 @@ namespace aggregate::platform {
 // Hourglass for the lifetime of the object, the default cursor afterwards.
 class WaitCursor {
  public:
-  WaitCursor() { ui().setWaitCursor(true); }
-  ~WaitCursor() {
-    try {
-      ui().setWaitCursor(false);
-    } catch (...) {  // a destructor must not throw; the cursor is cosmetic
-    }
-  }
+  explicit WaitCursor(UserInterface& ui) : ui_(ui) { ui_.setWaitCursor(true); }
+  ~WaitCursor() { ui_.setWaitCursor(false); }
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  UserInterface& ui_;
 };
 
 }  // namespace aggregate::platform

@@ -1,14 +1,15 @@
 #include "transfer/PflanzeRecord.h"
 
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/Schema.h"
 #include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
 namespace {
-constexpr const char* kTable = "Pflanzenliste";
-constexpr const char* kIdentity = "Pflanzenart";
-constexpr const char* kAnzahl = "Anzahl_klass";
+constexpr const char* kTable = schema::kPflanzenliste.name;
+constexpr const char* kIdentity = schema::kPflanzenliste.identity;
+constexpr const char* kAnzahl = schema::kAnzahlKlass;
 }  // namespace
 
 void PflanzeRecord::read() {

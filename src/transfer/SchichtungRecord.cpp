@@ -1,19 +1,20 @@
 #include "transfer/SchichtungRecord.h"
 
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/Schema.h"
 #include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
 namespace {
-constexpr const char* kTable = "Schichtung";
-constexpr const char* kIdentity = "Schicht";
+constexpr const char* kTable = schema::kSchichtung.name;
+constexpr const char* kIdentity = schema::kSchichtung.identity;
 }  // namespace
 
 void SchichtungRecord::read() {
   schicht_ = GetStringValue(kTable, kIdentity);
-  ReadChildRows("Pflanzenliste", pflanzen_);
-  ReadChildRows(kTierliste.table, tiere_, [](const TierRecord& tier) { return !tier.identity().empty(); });
+  ReadChildRows(schema::kPflanzenliste.name, pflanzen_);
+  ReadChildRows(schema::kTierliste.name, tiere_, [](const TierRecord& tier) { return !tier.identity().empty(); });
 }
 
 void SchichtungRecord::write() const {

@@ -1,29 +1,28 @@
 #include "transfer/TargetRows.h"
 
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
 #include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
-TargetRows::TargetRows(const char* table) : table_(table) {
-  ForEachRow(table_, [this] { codes_.insert(currentCodes()); });
-  tlTableFirst(table_);
-}
+namespace {
+constexpr const char* kTable = schema::kBtypHtyp.name;
+}  // namespace
 
-TargetRows::Codes TargetRows::currentCodes() const {
-  return {GetStringValue(table_, "Biotoptyp"), GetStringValue(table_, "Oekotyp"),
-          GetStringValue(table_, "P62_Typ")};
+TargetRows::TargetRows() {
+  ForEachRow(kTable, [this] { addCurrentRow(); });
+  tlTableFirst(kTable);
 }
 
 bool TargetRows::moveToKey(int32_t key) const {
   // A handler called by an earlier write may have moved the cursor; then the search starts over.
-  while (tlTableEOF(table_) == 0) {
-    if (GetIntValue(table_, "PKEY") == key) return true;
-    tlTableNext(table_);
+  while (tlTableEOF(kTable) == 0) {
+    if (GetIntValue(kTable, schema::kPkey) == key) return true;
+    tlTableNext(kTable);
   }
-  return FindRow(table_, [&] { return GetIntValue(table_, "PKEY") == key; });
+  return FindRow(kTable, [&] { return GetIntValue(kTable, schema::kPkey) == key; });
 }
 
-void TargetRows::addCurrentRow() { codes_.insert(currentCodes()); }
+void TargetRows::addCurrentRow() { keys_.insert(MergeKeyOf(ReadCodesOfCurrentRow())); }
 
 }  // namespace aggregate

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <set>
-#include <string>
-#include <tuple>
+
+#include "transfer/MergeRule.h"
 
 namespace aggregate {
 
@@ -10,26 +10,22 @@ namespace aggregate {
 // record's row does not walk the table from its first row once per record. The cursor ends on the
 // same row a walk from the first row would find: the target's own records come in row order and
 // find their row by key further on, and a record from a source has no row unless one with its
-// codes exists (then the walk is made as before).
+// merge key exists (then the walk is made as before).
 class TargetRows {
  public:
-  using Codes = std::tuple<std::string, std::string, std::string>;  // Biotoptyp, Oekotyp, P62_Typ
-
-  // Reads the codes of every row of the active object's table and leaves the cursor on its first
-  // row.
-  explicit TargetRows(const char* table);
+  // Reads the merge keys of every BtypHtyp row of the active object and leaves the cursor on its
+  // first row.
+  TargetRows();
 
   // Puts the cursor on the row with this key, looking from the current row on and, when it is not
   // there, from the first row; false when no row has the key.
   bool moveToKey(int32_t key) const;
-  bool anyRowWith(const Codes& codes) const { return codes_.count(codes) != 0; }
+  bool anyRowWith(const MergeKey& key) const { return keys_.count(key) != 0; }
   // Takes the codes of the current row, which was just appended, as the host stored them.
   void addCurrentRow();
 
  private:
-  const char* table_;
-  std::set<Codes> codes_;
-  Codes currentCodes() const;
+  std::set<MergeKey> keys_;
 };
 
 }  // namespace aggregate

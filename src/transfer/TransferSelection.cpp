@@ -1,60 +1,37 @@
 #include "transfer/TransferSelection.h"
 
-#include "hostdata/AttributeAccess.h"
-#include "platform/UserInterface.h"
+#include "hostdata/ObjectClasses.h"
+#include "hostdata/SelectedObjects.h"
 
 namespace aggregate {
 
-namespace {
-void refuse(const std::string& text) { platform::ui().showMessage(platform::MessageKind::Error, text); }
-}  // namespace
+std::optional<TransferSelection> CheckTransferSelection(const TransferKindRow& kind, platform::UserInterface& ui) {
+  TransferSelection selection;
+  int32_t sources = 0;
+  int32_t targets = 0;
+  bool onlyAllowedClasses = true;
+  for (const SelectedObject& object : CollectSelection("CheckObjectSelection")) {
+    selection.ids.push_back(object.id);
+    if (object.classCode == kind.targetClass) {
+      ++targets;
+      selection.targetId = object.id;  // the last one seen
+      selection.targetKennung = object.kennung;
+    } else if (object.classCode == kind.sourceClass) {
+      ++sources;
+    } else {
+      onlyAllowedClasses = false;
+    }
+  }
 
-TransferSelection& CurrentTransferSelection() {
-  static TransferSelection selection;
+  const std::string targetName = GetClassDisplayName(kind.targetClass);
+  const std::string sourceName = GetClassDisplayName(kind.sourceClass);
+  const auto refuse = [&ui](const std::string& text) { ui.showMessage(platform::MessageKind::Error, text); };
+  if (sources == 0) refuse("Es muss mindestens ein Objekt der Klasse " + sourceName + " ausgewählt sein!");
+  if (targets != 1) refuse("Es muss genau ein Objekt der Klasse " + targetName + " ausgewählt sein!");
+  if (!onlyAllowedClasses)
+    refuse("Es dürfen nur Objekte der Klassen " + targetName + " und " + sourceName + " ausgewählt sein!");
+  if (sources == 0 || targets != 1 || !onlyAllowedClasses) return std::nullopt;
   return selection;
-}
-
-bool CheckTransferSelection(const std::string& targetName, const std::string& sourceName,
-                            IntegerList& selected) {
-  TransferSelection& selection = CurrentTransferSelection();
-  selection.sourceCount = 0;
-  selection.targetCount = 0;
-  selection.onlyAllowedClasses = true;
-  // The callback only runs inside tlIterateObjects, and no exception passes through the host.
-  selection.selectedObjects = &selected;
-  tlIterateObjects(0, "aggregate.dll", "CheckObjectSelection");
-  selection.selectedObjects = nullptr;
-
-  bool valid = true;
-  if (selection.sourceCount == 0) {
-    refuse(std::string("Es muss mindestens ein Objekt der Klasse ") + sourceName + " ausgewählt sein!");
-    valid = false;
-  }
-  if (selection.targetCount != 1) {
-    refuse(std::string("Es muss genau ein Objekt der Klasse ") + targetName + " ausgewählt sein!");
-    valid = false;
-  }
-  if (!selection.onlyAllowedClasses) {
-    refuse(std::string("Es dürfen nur Objekte der Klassen ") + targetName + " und " + sourceName +
-           " ausgewählt sein!");
-    valid = false;
-  }
-  return valid;
-}
-
-void CheckObjectSelection(const TObjectInfo* info) {
-  if (info == nullptr) return;
-  TransferSelection& selection = CurrentTransferSelection();
-  if (selection.selectedObjects != nullptr) selection.selectedObjects->add(info->ObjectID);
-  if (info->ClassCode == selection.targetClass) {
-    ++selection.targetCount;
-    selection.masterObjectId = info->ObjectID;
-    selection.masterObjectKennung = FromHostText(info->Kennung);
-  } else if (info->ClassCode == selection.sourceClass) {
-    ++selection.sourceCount;
-  } else {
-    selection.onlyAllowedClasses = false;
-  }
 }
 
 }  // namespace aggregate

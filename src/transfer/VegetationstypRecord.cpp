@@ -1,18 +1,19 @@
 #include "transfer/VegetationstypRecord.h"
 
-#include "hostdata/AttributeAccess.h"
+#include "hostdata/AttributeValues.h"
+#include "hostdata/Schema.h"
 #include "hostdata/TableCursor.h"
 
 namespace aggregate {
 
 namespace {
-constexpr const char* kTable = "Vegetationstyp";
-constexpr const char* kIdentity = "Vegetationstyp";
+constexpr const char* kTable = schema::kVegetationstyp.name;
+constexpr const char* kIdentity = schema::kVegetationstyp.identity;
 }  // namespace
 
 void VegetationstypRecord::read() {
   vegetationstyp_ = GetStringValue(kTable, kIdentity);
-  ReadChildRows("Schichtung", schichtungen_);
+  ReadChildRows(schema::kSchichtung.name, schichtungen_);
 }
 
 void VegetationstypRecord::write() const {

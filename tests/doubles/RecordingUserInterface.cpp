@@ -17,10 +17,6 @@ class RecordingProgressWindow final : public aggregate::platform::ProgressWindow
     shown_ = false;
     events_.push_back("close " + caption_);
   }
-  void setCaption(const std::string& caption) override {
-    caption_ = caption;
-    events_.push_back("caption " + caption_);
-  }
   void setStatus(const std::string& text) override { events_.push_back("status " + text); }
   void onCancel(std::function<void()> handler) override { cancel_ = std::move(handler); }
   void processMessages() override {}
@@ -34,8 +30,8 @@ class RecordingProgressWindow final : public aggregate::platform::ProgressWindow
 }  // namespace
 
 std::unique_ptr<aggregate::platform::ProgressWindow> RecordingUserInterface::createProgressWindow(
-    const aggregate::platform::ProgressWindowLayout& layout) {
-  return std::make_unique<RecordingProgressWindow>(layout.caption, windowEvents);
+    aggregate::platform::ProgressWindowPurpose, const aggregate::platform::ProgressWindowTexts& texts) {
+  return std::make_unique<RecordingProgressWindow>(texts.caption, windowEvents);
 }
 
 }  // namespace testdoubles

@@ -28,7 +28,8 @@ class RecordingUserInterface final : public aggregate::platform::UserInterface {
     return answer;
   }
   std::unique_ptr<aggregate::platform::ProgressWindow> createProgressWindow(
-      const aggregate::platform::ProgressWindowLayout& layout) override;
+      aggregate::platform::ProgressWindowPurpose purpose,
+      const aggregate::platform::ProgressWindowTexts& texts) override;
   void setWaitCursor(bool waiting) override { cursorChanges.push_back(waiting); }
 
   std::vector<ShownMessage> messages;

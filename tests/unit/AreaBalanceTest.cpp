@@ -56,14 +56,14 @@ class AreaBalanceGuard : public ::testing::Test {
 };
 
 TEST_F(AreaBalanceGuard, RunsHoldingBusyFlagAndClearsIt) {
-  BalanceAreasOfActiveObject();
+  BalanceAreasOfActiveObject(ui);
   EXPECT_EQ(writes, (std::vector<std::string>{"Flaechenanteil", "Ges_Fl", "Ges_Proz"}));
   EXPECT_FALSE(BusyFlag);
 }
 
 TEST_F(AreaBalanceGuard, DoesNothingWhileBusy) {
   BusyFlag = true;
-  BalanceAreasOfActiveObject();
+  BalanceAreasOfActiveObject(ui);
   EXPECT_TRUE(fakehost::calls().empty());
   EXPECT_TRUE(BusyFlag);
 }
@@ -76,7 +76,7 @@ TEST_F(AreaBalanceGuard, OtherClassesAreLeftAloneWithoutTakingTheFlag) {
       ADD_FAILURE() << "rows walked";
       return 0;
     };
-    BalanceAreasOfActiveObject();
+    BalanceAreasOfActiveObject(ui);
   }
   EXPECT_TRUE(writes.empty());
   EXPECT_TRUE(ui.messages.empty());
@@ -84,7 +84,7 @@ TEST_F(AreaBalanceGuard, OtherClassesAreLeftAloneWithoutTakingTheFlag) {
 
 TEST_F(AreaBalanceGuard, FailureInsideTheRunClearsBusyFlag) {
   fakehost::hooks().tableNext = [](const char*) -> int16_t { throw std::runtime_error("host broke"); };
-  EXPECT_THROW(BalanceAreasOfActiveObject(), std::runtime_error);
+  EXPECT_THROW(BalanceAreasOfActiveObject(ui), std::runtime_error);
   EXPECT_FALSE(BusyFlag);
 }
 

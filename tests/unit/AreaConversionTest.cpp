@@ -75,12 +75,12 @@ TEST_F(AreaNumbers, OtherGeometriesTakeTheRecordedArea) {
 TEST_F(AreaNumbers, NoUsableTotalAreaWarns) {
   testdoubles::RecordingUserInterface ui;
   geometryIs(3, 0);
-  EXPECT_FALSE(UsableTotalArea(5).has_value());
+  EXPECT_FALSE(UsableTotalArea(5, ui).has_value());
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
   EXPECT_EQ(ui.messages[0].text, "ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!");
   geometryIs(3, 0.5);
-  EXPECT_EQ(UsableTotalArea(5), 0.5);
+  EXPECT_EQ(UsableTotalArea(5, ui), 0.5);
   EXPECT_EQ(ui.messages.size(), 1U);
 }
 

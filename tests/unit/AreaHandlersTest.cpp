@@ -18,7 +18,7 @@ using namespace aggregate;
 
 namespace {
 
-using Handler = void (*)(const char*, char*);
+using Handler = void (*)(const char*, char*, platform::UserInterface&);
 
 struct Write {
   std::string field;

@@ -54,7 +54,7 @@ class DbfChangeList : public ::testing::Test {
   // The reason the list gives when updating the entry of kennung fails; empty when it works.
   std::string failureOfUpdate(const std::string& kennung) const {
     try {
-      connectChangeList("", directory.string())->setChangeStateUpdate(kennung);
+      connectChangeList(directory.string())->setChangeStateUpdate(kennung);
     } catch (const LibraryError& failure) {
       return failure.what();
     }
@@ -70,7 +70,7 @@ TEST_F(DbfChangeList, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnceA
     std::string damaged = content;
     damaged[flipped] = '\x10';
     rewrite(damaged);
-    EXPECT_THROW(connectChangeList("", directory.string()), LibraryError) << "byte " << flipped;
+    EXPECT_THROW(connectChangeList(directory.string()), LibraryError) << "byte " << flipped;
     EXPECT_NE(failureOfUpdate("GB2").find("beschädigt"), std::string::npos);
     EXPECT_EQ(bytes(), damaged) << "no entry may be half updated";
   }
@@ -84,7 +84,7 @@ TEST_F(DbfChangeList, ARecordCutOffInTheMiddleIsReportedNotSkipped) {
 
 TEST_F(DbfChangeList, AnIntactListIsStillUpdated) {
   EXPECT_EQ(failureOfUpdate("GB2"), "");
-  const auto list = connectChangeList("", directory.string());
+  const auto list = connectChangeList(directory.string());
   EXPECT_EQ(list->changeState("GB2"), "UPDATE");
   EXPECT_EQ(list->changeState("GB3"), "IGNORED");
 }

@@ -1,11 +1,10 @@
-// The measure run's connection: a database path as the host names it.
-#include "measures/ProjectDatabaseConnection.h"
+// The Massnahmen run's connection: a database path as the host names it.
+#include "massnahmen/ProjectDatabaseConnection.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/TextEncoding.h"
@@ -38,25 +37,23 @@ TEST_F(ProjectDatabaseConnectionTest, APathWithBlanksAndUmlautsIsOpened) {
                 fs::copy_options::overwrite_existing);
   hostNamesDatabase(platform::utf8ToWindows1252((dir / "projekt daten.mdb").string()));
   {
-    ProjectDatabaseConnection database;
-    EXPECT_TRUE(database.open());
-    EXPECT_TRUE(database.keysOfObject("BtypHtyp", 999).empty());
-    EXPECT_EQ(database.keysOfObject("BtypHtyp", 102), (std::vector<int32_t>{2, 3}));
+    const auto database = ConnectProjectDatabase(ui);
+    ASSERT_NE(database, nullptr);
+    EXPECT_TRUE(database->keysOfObject("BtypHtyp", 999).empty());
+    EXPECT_EQ(database->keysOfObject("BtypHtyp", 102), (std::vector<int32_t>{2, 3}));
   }
   EXPECT_TRUE(ui.messages.empty());
   fs::remove_all(dir);
 }
 
-TEST_F(ProjectDatabaseConnectionTest, WithoutAConnectionQuestionsFail) {
+TEST_F(ProjectDatabaseConnectionTest, AMissingFileIsNoConnectionAndSaysWhy) {
   hostNamesDatabase(kFixtures + "/fehlt.mdb");
-  ProjectDatabaseConnection database;
-  EXPECT_FALSE(database.open());
+  EXPECT_EQ(ConnectProjectDatabase(ui), nullptr);
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].text,
             "Verbindung zur Projektdatenbank " + kFixtures +
                 "/fehlt.mdb  konnte nicht aufgebaut werden!\r\nDie Projektdatenbank lässt sich nicht lesen "
                 "(unable to open database file).");
-  EXPECT_THROW(database.valuesOfObject("Tierliste", "Tierart", 201), LibraryError);
 }
 
 }  // namespace

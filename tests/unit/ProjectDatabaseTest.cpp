@@ -25,7 +25,7 @@ namespace {
 const std::string kFixtures = AGGREGATE_FIXTURES_DIR;
 
 std::unique_ptr<platform::ProjectDatabase> open(const std::string& file) {
-  return connectProjectDatabase("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + file, file);
+  return connectProjectDatabase(file);
 }
 
 class MdbProjectDatabase : public ::testing::Test {

@@ -7,7 +7,6 @@
 
 #include "common/LibraryError.h"
 #include "doubles/FakeHost.h"
-#include "doubles/RecordingUserInterface.h"
 #include "hostdata/SpatialQueries.h"
 
 using namespace aggregate;
@@ -53,10 +52,13 @@ TEST_F(SpatialQuery, FoundIdsAreAppendedInTheHostsOrderDuplicatesKept) {
   hostFinds({7, 3, 7}, 3);
   IntegerList list;
   list.add(1);
-  EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, -0.1), 3);
+  const QueryCount count = QueryRelatedObjects(40, list, {7660130}, -0.1);
+  EXPECT_EQ(count.found, 3);
+  EXPECT_TRUE(count.complete);
   EXPECT_EQ(itemsOf(list), (std::vector<int32_t>{1, 7, 3, 7}));
   EXPECT_EQ(seen.id, 40);
   EXPECT_EQ(seen.distance, -0.1);
+  EXPECT_EQ(seen.mode, 0);
   EXPECT_EQ(seen.classes, std::vector<int32_t>{7660130});
   EXPECT_EQ(seen.capacity, 1024);
 }
@@ -64,28 +66,25 @@ TEST_F(SpatialQuery, FoundIdsAreAppendedInTheHostsOrderDuplicatesKept) {
 TEST_F(SpatialQuery, NothingFoundOrAFailingHostAppendsNothing) {
   IntegerList list;
   hostFinds({}, 0);
-  EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, 0), 0);
+  EXPECT_EQ(QueryRelatedObjects(40, list, {7660130}, 0).found, 0);
   hostFinds({5}, -1);
-  EXPECT_EQ(QueryRelatedObjects(40, list, 7660130, 0, 0), 0);
+  EXPECT_EQ(QueryRelatedObjects(40, list, {7660130}, 0).found, 0);
   EXPECT_EQ(list.size(), 0);
 }
 
-TEST_F(SpatialQuery, AnEmptyClassListPassesNoFilterAndDistanceZero) {
+TEST_F(SpatialQuery, AnEmptyClassListPassesNoFilter) {
   hostFinds({9}, 1);
   IntegerList list;
-  EXPECT_EQ(QueryRelatedObjectsOfList(40, list, IntegerList(), 0), 1);
+  EXPECT_EQ(QueryRelatedObjects(40, list, {}, 0).found, 1);
   EXPECT_FALSE(seen.filtered);
-  EXPECT_EQ(seen.distance, 0);
-  IntegerList classes;
-  classes.add(7660200);
-  classes.add(7660250);
-  QueryRelatedObjectsOfList(40, list, classes, 0);
+  QueryRelatedObjects(40, list, {7660200, 7660250}, 0);
   EXPECT_EQ(seen.classes, (std::vector<int32_t>{7660200, 7660250}));
 }
 
 TEST_F(SpatialQuery, ACountAboveTheCapacityNeverReadsPastTheBuffer) {
   hostFinds(std::vector<int32_t>(1024, 5), 5000);
-  EXPECT_EQ(QueryGeoObjects(40, 0, {}, 0).size(), 5000U);
+  IntegerList list;
+  EXPECT_EQ(QueryRelatedObjects(40, list, {}, 0).found, 5000);
   EXPECT_GE(seen.capacity, 5000) << "asked again with a buffer that holds them";
 }
 
@@ -100,30 +99,26 @@ void hostFindsAsManyAsFit(int32_t found, std::vector<int32_t>& capacities) {
   };
 }
 
-TEST_F(SpatialQuery, MoreThan1024ObjectsAreAllTakenWithoutAWord) {
-  testdoubles::RecordingUserInterface ui;
+TEST_F(SpatialQuery, MoreThan1024ObjectsAreAllTaken) {
   std::vector<int32_t> capacities;
   hostFindsAsManyAsFit(1100, capacities);
-  const auto found = QueryGeoObjects(40, 0, {}, 0);
-  ASSERT_EQ(found.size(), 1100U);
-  EXPECT_EQ(found.back(), 1100);
+  IntegerList list;
+  const QueryCount count = QueryRelatedObjects(40, list, {}, 0);
+  ASSERT_EQ(list.size(), 1100);
+  EXPECT_TRUE(count.complete);
+  EXPECT_EQ(list[1099], 1100);
   EXPECT_EQ(capacities.front(), 1024);
   EXPECT_EQ(capacities.size(), 2U);
-  EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(SpatialQuery, AFullLargestBufferIsToldNamingTheObject) {
-  testdoubles::RecordingUserInterface ui;
-  fakehost::hooks().getObjectData = [](TObjectInfo* info) {
-    return fakehost::deliver("MAS-01", info->Kennung, 128);
-  };
+TEST_F(SpatialQuery, AFullLargestBufferIsReportedIncomplete) {
   std::vector<int32_t> capacities;
   hostFindsAsManyAsFit(kMaxQueryCapacity + 1, capacities);
-  EXPECT_EQ(QueryGeoObjects(40, 0, {}, 0).size(), static_cast<std::size_t>(kMaxQueryCapacity));
+  IntegerList list;
+  const QueryCount count = QueryRelatedObjects(40, list, {}, 0);
+  EXPECT_EQ(count.found, kMaxQueryCapacity);
+  EXPECT_FALSE(count.complete);
   EXPECT_EQ(capacities.back(), kMaxQueryCapacity);
-  ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
-  EXPECT_NE(ui.messages[0].text.find("MAS-01"), std::string::npos);
 }
 
 class IntersectionArea : public ::testing::Test {
@@ -197,11 +192,11 @@ TEST_F(IntersectionArea, TheTemporaryObjectIsDeletedWhenReadingItsAreaFails) {
 TEST_F(IntersectionArea, TheIdArrayIsBounded) {
   IntegerList many;
   for (int32_t i = 0; i < kMaxTempObjectIds; ++i) many.add(i);
-  EXPECT_EQ(CreateIntersectionObject(5, many, 7680105, "T"), 1);
+  EXPECT_EQ(CreateIntersectionObject(many, 7680105, "T"), 1);
   EXPECT_EQ(ids.size(), 1001U);
-  EXPECT_EQ(wParam, 5U);
+  EXPECT_EQ(wParam, 0U);
   many.add(1001);
-  EXPECT_THROW(CreateIntersectionObject(5, many, 7680105, "T"), LibraryError);
+  EXPECT_THROW(CreateIntersectionObject(many, 7680105, "T"), LibraryError);
   EXPECT_EQ(requests, 1);
 }
 

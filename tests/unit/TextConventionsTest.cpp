@@ -68,6 +68,18 @@ TEST(UserNumber, BlanksSignsAndExponents) {
   }
 }
 
+TEST(ParseFloatTolerant, EitherSeparatorTheUsersFirst) {
+  for (const char own : {',', '.'}) {
+    const char other = own == ',' ? '.' : ',';
+    EXPECT_EQ(ParseFloatTolerant(std::string("12") + own + "5", own), 12.5);
+    EXPECT_EQ(ParseFloatTolerant(std::string("12") + other + "5", own), 12.5);
+    EXPECT_EQ(ParseFloatTolerant(" 3 ", own), 3.0);
+    EXPECT_FALSE(ParseFloatTolerant("1.234,5", own));
+    EXPECT_FALSE(ParseFloatTolerant("", own));
+    EXPECT_FALSE(ParseFloatTolerant("abc", own));
+  }
+}
+
 TEST(LocaleNumberText, PositionalRangeAndSeparator) {
   EXPECT_EQ(LocaleNumberText(3.5, ','), "3,5");
   EXPECT_EQ(LocaleNumberText(3.5, '.'), "3.5");

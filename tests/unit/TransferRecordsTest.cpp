@@ -11,7 +11,7 @@
 #include "doubles/FakeTables.h"
 #include "doubles/RecordingUserInterface.h"
 #include "platform/RegionalSettings.h"
-#include "transfer/BiotopTypRecord.h"
+#include "transfer/BiotoptypRecord.h"
 
 using namespace aggregate;
 using testdoubles::Row;
@@ -56,45 +56,46 @@ class TransferRecords : public ::testing::Test {
   void TearDown() override { fakehost::reset(); }
 
   // Reads every BtypHtyp row of an object with these rows.
-  static BiotopTypRecords read(std::vector<Row> rows, const BiotopTypRecord::Reading& reading,
+  static BiotoptypRecords read(std::vector<Row> rows, const BiotoptypRecord::Reading& reading,
                                int32_t objectId = 1) {
     TableTree tables(std::move(rows));
-    BiotopTypRecords records;
+    BiotoptypRecords records;
     tlTableFirst("BtypHtyp");
     while (tlTableEOF("BtypHtyp") == 0) {
-      records.push_back(std::make_unique<BiotopTypRecord>(reading, objectId));
+      records.push_back(std::make_unique<BiotoptypRecord>(reading, objectId));
       records.back()->read(objectId);
       tlTableNext("BtypHtyp");
     }
     return records;
   }
-  static std::unique_ptr<BiotopTypRecord> readOne(
-      Row row, const BiotopTypRecord::Reading& reading = BiotopTypRecord::kTargetReading,
+  static std::unique_ptr<BiotoptypRecord> readOne(
+      Row row, const BiotoptypRecord::Reading& reading = BiotoptypRecord::kTargetReading,
       int32_t objectId = 1) {
     auto records = read({std::move(row)}, reading, objectId);
     return std::move(records.at(0));
   }
 
   // What writing the record into an object with these rows leaves there.
-  static std::vector<Row> written(const BiotopTypRecord& record, std::vector<Row> rows = {}) {
+  static std::vector<Row> written(const BiotoptypRecord& record, std::vector<Row> rows = {}) {
     TableTree tables(std::move(rows));
-    record.write();
+    TargetRows targetRows;
+    record.write(targetRows, platform::ui());
     return tables.roots;
   }
 };
 
-TEST_F(TransferRecords, FitIgnoresAreaAndSubRecordsButNotTheThreeCodes) {
+TEST_F(TransferRecords, TheMergeKeyIgnoresAreaAndSubRecordsButNotTheThreeCodes) {
   const auto record = readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", "p"));
-  EXPECT_TRUE(record->fits(*readOne(btyp("WQ", "5", {}, {}, "x", "p"))));
-  EXPECT_FALSE(record->fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "y", "p"))));
-  EXPECT_FALSE(record->fits(*readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", ""))));
-  EXPECT_FALSE(record->fits(*readOne(btyp("wq", "1", {zusatz("a")}, {}, "x", "p"))));
+  EXPECT_TRUE(record->mergeKey() == readOne(btyp("WQ", "5", {}, {}, "x", "p"))->mergeKey());
+  EXPECT_FALSE(record->mergeKey() == readOne(btyp("WQ", "1", {zusatz("a")}, {}, "y", "p"))->mergeKey());
+  EXPECT_FALSE(record->mergeKey() == readOne(btyp("WQ", "1", {zusatz("a")}, {}, "x", ""))->mergeKey());
+  EXPECT_FALSE(record->mergeKey() == readOne(btyp("wq", "1", {zusatz("a")}, {}, "x", "p"))->mergeKey());
 }
 
 TEST_F(TransferRecords, AreasAreSummedWhicheverSeparatorTheyUse) {
   auto target = readOne(btyp("WQ", "1.5"));
   EXPECT_TRUE(target->merge(
-      *readOne(btyp("WQ", "9"), BiotopTypRecord::sourceReading(RowOf(TransferKind::BtToGb)), 7)));
+      *readOne(btyp("WQ", "9"), BiotoptypRecord::sourceReading(RowOf(TransferKind::BtToGb)), 7)));
   EXPECT_EQ(target->flaeche(), number("3.75"));
   EXPECT_TRUE(target->addFlaeche("0,25"));
   EXPECT_EQ(target->flaeche(), "4");
@@ -102,16 +103,14 @@ TEST_F(TransferRecords, AreasAreSummedWhicheverSeparatorTheyUse) {
 
 TEST_F(TransferRecords, AnEmptyAreaTakesTheOtherOverUnchangedAndAddsNothing) {
   auto target = readOne(btyp("WQ", ""));
-  EXPECT_FALSE(target->updateNecessary());
   EXPECT_TRUE(target->addFlaeche("1.50"));
   EXPECT_EQ(target->flaeche(), "1.50");
-  EXPECT_TRUE(target->updateNecessary());
   EXPECT_TRUE(target->addFlaeche(""));
   EXPECT_EQ(target->flaeche(), "1.50");
 
   auto untouched = readOne(btyp("WQ", "2"));
   EXPECT_TRUE(untouched->addFlaeche(""));
-  EXPECT_FALSE(untouched->updateNecessary());
+  EXPECT_EQ(untouched->flaeche(), "2");
 }
 
 TEST_F(TransferRecords, AnUnreadableAreaFailsBeforeAnythingChangesOwner) {
@@ -183,7 +182,8 @@ TEST_F(TransferRecords, AnAppendedRowGetsItsFieldsInTheHostsOrderAndAnimalsBefor
     writes.push_back(std::string(table) + "." + field + "=" + value);
     return inner(table, field, value);
   };
-  record->write();
+  TargetRows rows;
+  record->write(rows, platform::ui());
   EXPECT_EQ(writes, (std::vector<std::string>{
                         "BtypHtyp.Biotoptyp=WQ", "BtypHtyp.Oekotyp=x", "BtypHtyp.P62_Typ=p",
                         "BtypHtyp.FLAECHE=2", "BtypHtyp.Biotoptyp=WQ", "Vegetationstyp.Vegetationstyp=V",
@@ -196,7 +196,7 @@ TEST_F(TransferRecords, ATargetRecordGoesBackIntoItsOwnRowEvenBesideAnEqualOne) 
   first.fields["PKEY"] = "10";
   Row second = btyp("WQ", "2", {zusatz("b")});
   second.fields["PKEY"] = "11";
-  auto records = read({first, second}, BiotopTypRecord::kTargetReading);
+  auto records = read({first, second}, BiotoptypRecord::kTargetReading);
   EXPECT_TRUE(records[1]->addFlaeche("3"));
 
   auto rows = written(*records[1], {first, second});

@@ -11,9 +11,8 @@
 #include "doubles/RecordingUserInterface.h"
 #include "exports/ExportBarrier.h"
 #include "hostdata/ObjectClasses.h"
-#include "platform/TextEncoding.h"
+#include "hostdata/SelectedObjects.h"
 #include "transfer/TransferRun.h"
-#include "transfer/TransferSelection.h"
 
 using namespace aggregate;
 using testdoubles::Row;
@@ -31,8 +30,8 @@ class TransferRun : public ::testing::Test {
       char kennung[] = "ZIEL";
       TObjectInfo source{0, kennung, kClassBT, 1};
       TObjectInfo target{0, kennung, targetClass, 2};
-      CheckObjectSelection(&source);
-      CheckObjectSelection(&target);
+      CollectSelectedObject(&source);
+      CollectSelectedObject(&target);
       return 1;
     };
     fakehost::hooks().getClassOf = [targetClass](int32_t id) { return id == 1 ? kClassBT : targetClass; };
@@ -43,7 +42,7 @@ class TransferRun : public ::testing::Test {
     fakehost::hooks().getProjectDir = [](char* buffer, int32_t n) {
       return fakehost::deliver(std::filesystem::temp_directory_path().string(), buffer, n);
     };
-    EXPECT_EQ(RunExport(kCommandResult, [&] { RunTransfer(kind); }), -1);
+    EXPECT_EQ(RunExport(kCommandResult, [&](platform::UserInterface& given) { RunTransfer(kind, given); }), -1);
   }
 
   bool called(const std::string& function) const {

@@ -86,8 +86,8 @@ class InterruptAsCancel {
 // The trace of the console contract: one line per event, for logs, pipes and tests.
 class TraceProgressWindow final : public ProgressWindow {
  public:
-  explicit TraceProgressWindow(const ProgressWindowLayout& layout)
-      : caption_(layout.caption), cancellable_(layout.cancelButton.has_value()) {}
+  explicit TraceProgressWindow(const ProgressWindowTexts& texts)
+      : caption_(texts.caption), cancellable_(!texts.cancelCaption.empty()) {}
   ~TraceProgressWindow() override { close(); }
 
   void show() override {
@@ -102,11 +102,6 @@ class TraceProgressWindow final : public ProgressWindow {
     shown_ = false;
     interrupt_.reset();
     writeTraceLine("[Fenster zu] " + caption_);
-  }
-
-  void setCaption(const std::string& caption) override {
-    caption_ = caption;
-    if (shown_) writeTraceLine("[Fenster] " + caption_);
   }
 
   void setStatus(const std::string& text) override {
@@ -130,11 +125,11 @@ class TraceProgressWindow final : public ProgressWindow {
 // A person watching: one live line while shown, a summary line once closed.
 class TerminalProgressWindow final : public ProgressWindow {
  public:
-  explicit TerminalProgressWindow(const ProgressWindowLayout& layout)
-      : line_(layout.caption, layout.cancelButton.has_value(), TerminalProgressLine::Clock::now()),
-        caption_(layout.caption),
-        label_(layout.labelText),
-        cancellable_(layout.cancelButton.has_value()) {}
+  explicit TerminalProgressWindow(const ProgressWindowTexts& texts)
+      : line_(texts.caption, !texts.cancelCaption.empty(), TerminalProgressLine::Clock::now()),
+        caption_(texts.caption),
+        label_(texts.label),
+        cancellable_(!texts.cancelCaption.empty()) {}
   ~TerminalProgressWindow() override { close(); }
 
   void show() override {
@@ -155,12 +150,6 @@ class TerminalProgressWindow final : public ProgressWindow {
     liveLine = hiddenLine_;
     writeToStandardError(kToLineStartAndErase + line_.summary(TerminalProgressLine::Clock::now()) + "\n");
     drawLiveLine();
-  }
-
-  void setCaption(const std::string& caption) override {
-    caption_ = caption;
-    line_.setCaption(caption_);
-    if (shown_) drawLiveLine();
   }
 
   void setStatus(const std::string& text) override {
@@ -219,9 +208,11 @@ class ConsoleUserInterface final : public UserInterface {
     return answer;
   }
 
-  std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) override {
-    if (isatty(STDERR_FILENO) != 0) return std::make_unique<TerminalProgressWindow>(layout);
-    return std::make_unique<TraceProgressWindow>(layout);
+  // The console has one kind of progress window, whatever it is for.
+  std::unique_ptr<ProgressWindow> createProgressWindow(ProgressWindowPurpose,
+                                                       const ProgressWindowTexts& texts) override {
+    if (isatty(STDERR_FILENO) != 0) return std::make_unique<TerminalProgressWindow>(texts);
+    return std::make_unique<TraceProgressWindow>(texts);
   }
 
   void setWaitCursor(bool) override {}

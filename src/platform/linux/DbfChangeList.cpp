@@ -184,7 +184,7 @@ class DbfChangeList final : public ChangeListConnection {
 
 }  // namespace
 
-std::unique_ptr<ChangeListConnection> connectChangeList(const std::string&, const std::string& directory) {
+std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& directory) {
   return std::make_unique<DbfChangeList>(directory + "/TA_LIST.DBF");
 }
 

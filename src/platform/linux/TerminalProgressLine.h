@@ -23,7 +23,6 @@ class TerminalProgressLine {
 
   TerminalProgressLine(std::string caption, bool cancellable, Clock::time_point start);
 
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
   void setLabel(std::string label) { label_ = std::move(label); }
   void markCancelled() { cancelled_ = true; }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/ChangeListConnection.h"
+#include "platform/windows/ConnectionString.h"
 #include "platform/ChangeListReasons.h"
 #include "platform/windows/AdoConnection.h"
 #include "platform/windows/ComError.h"
@@ -110,8 +111,11 @@ class AdoChangeList final : public ChangeListConnection {
 
 }  // namespace
 
-std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& connectionString,
-                                                        const std::string& directory) {
+std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& directory) {
+  // The Data Source is the folder, not the file: Jet's dBase driver takes each file as a table.
+  const std::string connectionString = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
+                                       win32::connectionStringValue(directory) +
+                                       ";Extended Properties=DBASE III;";
   const bool endsWithDelimiter = !directory.empty() && directory.back() == '\\';
   return std::make_unique<AdoChangeList>(connectionString,
                                          directory + (endsWithDelimiter ? "" : "\\") + "TA_LIST.DBF");

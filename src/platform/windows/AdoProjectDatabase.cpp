@@ -8,6 +8,7 @@
 #include "platform/windows/AdoConnection.h"
 #include "platform/windows/AdoConstants.h"
 #include "platform/windows/ComError.h"
+#include "platform/windows/ConnectionString.h"
 
 namespace aggregate::platform {
 
@@ -49,9 +50,9 @@ class AdoProjectDatabase final : public ProjectDatabase {
 
 }  // namespace
 
-std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& connectionString,
-                                                        const std::string& /*path: named in the string*/) {
-  return std::make_unique<AdoProjectDatabase>(connectionString);
+std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& path) {
+  return std::make_unique<AdoProjectDatabase>("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
+                                              win32::connectionStringValue(path) + ";Persist Security Info=False");
 }
 
 }  // namespace aggregate::platform

@@ -95,10 +95,6 @@ void Win32ProgressWindow::close() {
   ShowWindow(window_.get(), SW_HIDE);
 }
 
-void Win32ProgressWindow::setCaption(const std::string& caption) {
-  SetWindowTextW(window_.get(), wideFromUtf8(caption).c_str());
-}
-
 void Win32ProgressWindow::setStatus(const std::string& text) {
   SetWindowTextW(label_, wideFromUtf8(text).c_str());
   RedrawWindow(label_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

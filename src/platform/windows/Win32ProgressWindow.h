@@ -6,6 +6,7 @@
 
 #include "platform/UserInterface.h"
 #include "platform/windows/ModalScope.h"
+#include "platform/windows/ProgressWindowLayout.h"
 #include "platform/windows/Win32Handles.h"
 
 namespace aggregate::platform::win32 {
@@ -21,7 +22,6 @@ class Win32ProgressWindow final : public ProgressWindow {
 
   void show() override;
   void close() override;
-  void setCaption(const std::string& caption) override;
   void setStatus(const std::string& text) override;
   void onCancel(std::function<void()> handler) override;
   void processMessages() override;

@@ -45,8 +45,9 @@ class Win32UserInterface final : public UserInterface {
     return win32::runInputDialog(title, prompt, preset);
   }
 
-  std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) override {
-    return std::make_unique<win32::Win32ProgressWindow>(layout);
+  std::unique_ptr<ProgressWindow> createProgressWindow(ProgressWindowPurpose purpose,
+                                                       const ProgressWindowTexts& texts) override {
+    return std::make_unique<win32::Win32ProgressWindow>(win32::layoutFor(purpose, texts));
   }
 
   void setWaitCursor(bool waiting) override { win32::showWaitCursor(waiting); }

@@ -43,12 +43,8 @@ void messageBoxTests(Context& context) {
   context.run.run("a box over a progress window blocks every window of the program", [&](Checks& checks) {
     const HWND other = CreateWindowExW(0, L"STATIC", L"Hauptfenster", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                        300, 200, nullptr, nullptr, nullptr, nullptr);
-    aggregate::platform::ProgressWindowLayout layout;
-    layout.caption = "Fortschritt";
-    layout.clientWidth = 200;
-    layout.clientHeight = 40;
-    layout.label = {8, 8, 180, 16};
-    auto progress = ui().createProgressWindow(layout);
+    auto progress =
+        ui().createProgressWindow(aggregate::platform::ProgressWindowPurpose::Transfer, {"Fortschritt", "", ""});
     progress->show();
     const HWND shown = wintest::findWindow(L"Fortschritt");
     ExpectedDialog expected;

@@ -74,7 +74,7 @@ void systemServiceTests(Context& context) {
 
   context.run.run("the wait cursor is the hourglass until it is switched off", [&](Checks& checks) {
     {
-      const WaitCursor waiting;
+      const WaitCursor waiting(ui());
       checks.that(GetCursor() == LoadCursorW(nullptr, IDC_WAIT), "hourglass while waiting");
     }
     checks.that(GetCursor() == LoadCursorW(nullptr, IDC_ARROW), "arrow afterwards");
