@@ -114,7 +114,7 @@ RenderScene collectRenderScene(host::Host& host, const std::string& kennung) {
   const host::GeosContext& geos = session.geos();
   const host::GeoObject& object = session.requireObject(kennung);
   if (!object.geometry || geos.isEmpty(object.geometry)) {
-    throw host::HostError("'" + kennung + "' has no geometry to draw");
+    throw host::HostError("'" + kennung + "' hat keine Geometrie, die sich zeichnen ließe");
   }
   RenderScene scene;
   scene.kennung = kennung;
