@@ -1,7 +1,6 @@
 #include "CommandLine.h"
 
 #include <charconv>
-#include <map>
 #include <sstream>
 
 #include "ClosestName.h"
@@ -14,6 +13,7 @@ namespace tolvar {
 namespace {
 
 struct CommandSpec {
+  std::string name;
   std::size_t minArgs;
   std::size_t maxArgs;
   const char* synopsis;
@@ -22,34 +22,38 @@ struct CommandSpec {
 
 constexpr std::size_t kMany = 1000000;
 
-const std::map<std::string, CommandSpec>& commandSpecs() {
-  static const std::map<std::string, CommandSpec> specs = {
-      {"objects", {0, 0, "objects", "alle Objekte: ID, Kennung, Klasse, Geometrie, Fläche in ha"}},
-      {"tree", {1, 1, "tree <Kennung>", "die Attributzeilen des Objekts als Baum"}},
-      {"select", {0, kMany, "select [<Kennung>...]", "die Auswahl ersetzen (ohne Kennung: leeren)"}},
-      {"selection", {0, 0, "selection", "die Auswahl auflisten"}},
-      {"active", {1, 1, "active <Kennung>", "das Objekt zum aktiven Objekt machen"}},
-      {"run", {1, 1, "run <Funktion>", "eine Funktion des Plug-ins aufrufen (Liste unten)"}},
-      {"edit",
-       {5, 5, "edit <Kennung> <Tabelle> <PKey> <Feld> <Wert>",
-        "ein Feld bearbeiten wie ein Benutzer (das Feldereignis läuft)"}},
-      {"notify-own-writes",
-       {1, 1, "notify-own-writes on|off", "Feldereignisse auch bei Schreibvorgängen des Plug-ins"}},
-      {"changelist", {0, 0, "changelist", "die Änderungsliste TA_LIST.DBF auflisten"}},
-      {"changelist-create",
-       {0, kMany, "changelist-create [--force] [<Kennung> <Zustand>]...",
-        "TA_LIST.DBF mit diesen Einträgen anlegen; eine vorhandene nur mit --force ersetzen"}},
-      {"calls", {0, 0, "calls", "die bisher gezählten Aufrufe der Programmschnittstelle"}},
-      {"render",
-       {2, 2, "render <Kennung> <Datei.svg|Datei.png>",
-        "Bild des Objekts mit allem, was darauf liegt, und seinen aggregierten Zeilen"}},
+// In the order the help lists them.
+const std::vector<CommandSpec>& commandSpecs() {
+  static const std::vector<CommandSpec> specs = {
+      {"objects", 0, 0, "objects", "alle Objekte: ID, Kennung, Klasse, Geometrie, Fläche in ha"},
+      {"tree", 1, 1, "tree <Kennung>", "die Attributzeilen des Objekts als Baum"},
+      {"select", 0, kMany, "select [<Kennung>...]", "die Auswahl ersetzen (ohne Kennung: leeren)"},
+      {"selection", 0, 0, "selection", "die Auswahl auflisten"},
+      {"active", 1, 1, "active <Kennung>", "das Objekt zum aktiven Objekt machen"},
+      {"run", 1, 1, "run <Funktion>", "eine Funktion des Plug-ins aufrufen (Liste unten)"},
+      {"edit", 5, 5, "edit <Kennung> <Tabelle> <PKey> <Feld> <Wert>",
+       "ein Feld bearbeiten wie ein Benutzer (das Feldereignis läuft)"},
+      {"notify-own-writes", 1, 1, "notify-own-writes on|off",
+       "Feldereignisse auch bei Schreibvorgängen des Plug-ins"},
+      {"changelist", 0, 0, "changelist", "die Änderungsliste TA_LIST.DBF auflisten"},
+      {"changelist-create", 0, kMany, "changelist-create [--force] [<Kennung> <Zustand>]...",
+       "TA_LIST.DBF mit diesen Einträgen anlegen; eine vorhandene nur mit --force ersetzen"},
+      {"calls", 0, 0, "calls", "die bisher gezählten Aufrufe der Programmschnittstelle"},
+      {"render", 2, 2, "render <Kennung> <Datei.svg|Datei.png>",
+       "Bild des Objekts mit allem, was darauf liegt, und seinen aggregierten Zeilen"},
   };
   return specs;
 }
 
+const CommandSpec* specOf(const std::string& name) {
+  for (const CommandSpec& spec : commandSpecs())
+    if (spec.name == name) return &spec;
+  return nullptr;
+}
+
 std::vector<std::string> commandNames() {
   std::vector<std::string> names = {"help"};
-  for (const auto& [name, spec] : commandSpecs()) names.push_back(name);
+  for (const CommandSpec& spec : commandSpecs()) names.push_back(spec.name);
   return names;
 }
 
@@ -73,14 +77,14 @@ bool isInteger(const std::string& text, std::int64_t& value) {
 }
 
 void check(const Command& command) {
-  auto it = commandSpecs().find(command.name);
-  if (it == commandSpecs().end()) {
+  const CommandSpec* spec = specOf(command.name);
+  if (spec == nullptr) {
     throw UsageError("unbekannter Befehl '" + command.name + "'" + didYouMean(command.name, commandNames()));
   }
   std::size_t count = command.args.size();
   if (command.name == "changelist-create" && count > 0 && command.args[0] == "--force") --count;
-  if (count < it->second.minArgs || count > it->second.maxArgs) {
-    throw UsageError("falsche Zahl von Angaben für '" + command.name + "': " + it->second.synopsis);
+  if (count < spec->minArgs || count > spec->maxArgs) {
+    throw UsageError("falsche Zahl von Angaben für '" + command.name + "': " + spec->synopsis);
   }
   std::int64_t key = 0;
   if (command.name == "edit" && !isInteger(command.args[2], key)) {
@@ -108,7 +112,7 @@ std::string usageText() {
           "Die Befehle laufen nacheinander in einer Sitzung (Auswahl und aktives Objekt bleiben);\n"
           "ein alleinstehendes Komma trennt sie. Die ganze Zeile wird geprüft, bevor etwas läuft.\n\n"
           "Befehle:\n";
-  for (const auto& [name, spec] : commandSpecs()) appendRow(text, spec.synopsis, spec.description);
+  for (const CommandSpec& spec : commandSpecs()) appendRow(text, spec.synopsis, spec.description);
   text << "\nFunktionen des Plug-ins (run <Funktion>):\n";
   for (const PluginFunction& function : pluginFunctions())
     appendRow(text, function.name, function.description);
@@ -174,7 +178,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   }
   if (line.commands.empty()) {
     const std::string hint =
-        commandSpecs().count(line.projectDir.string()) != 0 ? "; zuerst kommt der Projektordner" : "";
+        specOf(line.projectDir.string()) != nullptr ? "; zuerst kommt der Projektordner" : "";
     throw UsageError("kein Befehl angegeben" + hint);
   }
   for (const Command& command : line.commands) check(command);

@@ -74,6 +74,12 @@ PluginTraceWatch::PluginTraceWatch() {
   std::cerr.flush();
   const int writer = makeChannel(reader_);
   savedStandardError_ = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+  if (savedStandardError_ < 0) {  // standard error is closed: nothing to pass on, nothing to see
+    close(writer);
+    close(reader_);
+    finished_ = true;
+    return;
+  }
   dup2(writer, STDERR_FILENO);
   close(writer);
   // SIGINT reaches the process only while the forwarder waits in ppoll, so that its arrival always
