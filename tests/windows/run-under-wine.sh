@@ -43,6 +43,12 @@ if [ ! -f "$WINEPREFIX/.complete" ]; then
   touch "$WINEPREFIX/.complete"
 fi
 
+# Wine draws title-bar buttons with its symbol font Marlett (Debian's fonts-wine); without it in the
+# prefix's font folder they show as letters ("0 1 r") in the screenshots.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  { echo "no Marlett font: run scripts/setup-windows.sh" >&2; exit 1; }
+
 # The prefix's registry: a virtual desktop (Wine then draws title bars itself, so captions
 # show in the screenshots), and the ADO stand-in under the ProgIDs the plug-in creates. A
 # 32-bit program sees the classes under Wow6432Node.
