@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
   clang libclang-rt-14-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev fonts-dejavu-core python3
 )
 
 if ! install_packages "${packages[@]}"; then
