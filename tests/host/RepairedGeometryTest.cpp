@@ -44,7 +44,7 @@ TEST(RepairedGeometry, ASelfIntersectingPolygonKeepsItsAreaAndItsIntersections) 
   EXPECT_EQ(host.object("MAS-flach").geoType, 3);
   EXPECT_DOUBLE_EQ(tlGetObjectArea(3), 0);
 
-  EXPECT_THAT(said, ::testing::HasSubstr("object 4 'BT-doppelt': invalid geometry"));
+  EXPECT_THAT(said, ::testing::HasSubstr("Objekt 4 'BT-doppelt': ungültige Geometrie"));
   EXPECT_DOUBLE_EQ(tlGetObjectArea(4), 4);
   std::int32_t overlapping[] = {2, 4};
   TTempObjectRequest onMeasure{3, 0, 1, 0, "Anteil-doppelt", host::kClassGB, 0, 2, overlapping};
