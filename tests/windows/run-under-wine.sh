@@ -27,6 +27,10 @@ fi
 # One prefix for both builds: making one takes minutes, as its 32-bit half runs emulated. The
 # stand-ins of the two builds sit in different registry views, so they do not meet.
 export WINEPREFIX="$PWD/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# qemu's own choice of the address space it reserves for a 32-bit program (the prefix's 32-bit
+# half included) can leave no room for Wine's shared user data at 0x7ffe0000 ("failed to map the
+# shared user data: c0000018"); the whole 4 GiB reserved up front always has it.
+export QEMU_RESERVED_VA=0xffff0000
 # A German user: the plug-in must read and write numbers with a decimal comma.
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
