@@ -18,7 +18,7 @@ std::string TransferredButUnmarked(const UnmarkedObject& unmarked) {
   const std::string unchecked = "Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht geprüft werden: ";
   switch (unmarked.why) {
     case UnmarkedObject::Why::NoProjectDirectory:
-      return unchecked + "der Host nennt kein Projektverzeichnis.";
+      return unchecked + "Tolvar nennt kein Projektverzeichnis.";
     case UnmarkedObject::Why::ProjectDirectoryMissing:
       return unchecked + "das Projektverzeichnis " + unmarked.where + " wurde nicht gefunden.";
     case UnmarkedObject::Why::ListNotUpdated:
