@@ -5,7 +5,7 @@
 namespace aggregate {
 
 MassnahmenProgressWindow::MassnahmenProgressWindow(platform::UserInterface& ui)
-    : window_(ui.createProgressWindow(platform::ProgressWindowPurpose::MeasureRun,
+    : window_(ui.createProgressWindow(platform::ProgressWindowPurpose::MassnahmenRun,
                                       {"Aggregation von Maßnahme-Objekten", "", "Abbrechen"})) {
   window_->onCancel([this] { cancelPressed_ = true; });
 }

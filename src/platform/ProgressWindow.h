@@ -8,7 +8,7 @@ namespace aggregate::platform {
 // What a progress window is for: each face gives it the size, layout and font that fit.
 enum class ProgressWindowPurpose {
   Transfer,    // one status line
-  MeasureRun,  // the measure being processed and a Cancel button
+  MassnahmenRun,  // the Massnahme being processed and a Cancel button
 };
 
 // The texts of a progress window, the command's; everything else is the face's.

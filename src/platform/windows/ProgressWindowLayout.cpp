@@ -12,7 +12,7 @@ ProgressWindowLayout layoutFor(ProgressWindowPurpose purpose, const ProgressWind
       layout.clientHeight = 29;
       layout.label = {8, 8, 417, 16};
       break;
-    case ProgressWindowPurpose::MeasureRun:
+    case ProgressWindowPurpose::MassnahmenRun:
       layout.clientWidth = 257;
       layout.clientHeight = 77;
       layout.fontName = "Tahoma";

@@ -23,7 +23,7 @@ std::unique_ptr<aggregate::platform::ProgressWindow> transferWindow() {
 }
 
 std::unique_ptr<aggregate::platform::ProgressWindow> measureWindow() {
-  return ui().createProgressWindow(ProgressWindowPurpose::MeasureRun,
+  return ui().createProgressWindow(ProgressWindowPurpose::MassnahmenRun,
                                    {wintest::utf8(L"Aggregation von Maßnahme-Objekten"), "", "Abbrechen"});
 }
 

@@ -1,6 +1,6 @@
 #include "Geometry.h"
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

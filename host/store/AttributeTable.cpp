@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Host.h"
+#include "HostError.h"
 #include "TextCase.h"
 
 namespace host {

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <random>
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "Host.h"
+#include "HostError.h"
 #include "ReplaceFile.h"
 
 namespace host {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "Host.h"
+#include "HostError.h"
 #include "Windows1252.h"
 
 namespace host {

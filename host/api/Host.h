@@ -12,16 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "HostError.h"
 #include "TextCase.h"
 
 namespace host {
-
-// Thrown for every failure a person or a test can cause: missing project, bad file, unknown Kennung,
-// unknown export, broken database. The message is one line.
-class HostError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // Values are UTF-8; std::nullopt is SQL NULL.
 using FieldValues = std::map<std::string, std::optional<std::string>, CaseInsensitiveLess>;

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "Host.h"
+#include "HostError.h"
 #include "ReplaceFile.h"
 
 namespace host {

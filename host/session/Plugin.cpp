@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

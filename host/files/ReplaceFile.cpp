@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "Host.h"
+#include "HostError.h"
 
 namespace host {
 

@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "ChangeList.h"
-#include "Host.h"
+#include "HostError.h"
 #include "ObjectsFile.h"
 #include "ReplaceFile.h"
 

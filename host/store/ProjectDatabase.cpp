@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "Host.h"
+#include "HostError.h"
 #include "TableTree.h"
 
 namespace host {
