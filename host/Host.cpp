@@ -96,8 +96,15 @@ void Host::reportProjectDatabase(const std::filesystem::path& file) { session_->
 void Host::loadPlugin(const std::filesystem::path& sharedObject) { session_->loadPlugin(sharedObject); }
 bool Host::pluginLoaded() const { return session_->plugin() != nullptr; }
 
+void Host::requireWritable(const std::string& what) const {
+  if (!session_->project().database.readOnly()) return;
+  throw HostError("Das Projekt " + projectDir().string() + " ist schreibgeschützt; " + what +
+                  " wurde nicht ausgeführt.");
+}
+
 std::int16_t Host::runExport(const std::string& exportName, std::intptr_t a1, std::intptr_t a2,
                              std::intptr_t a3) {
+  requireWritable(exportName);
   std::int16_t result = 0;
   atomically([&] { result = session_->requirePlugin().require(exportName)(a1, a2, a3); });
   return result;
@@ -130,6 +137,7 @@ std::optional<std::string> Host::active() const {
 
 std::string Host::editField(const std::string& kennung, const std::string& table, std::int64_t key,
                             const std::string& field, const std::string& value) {
+  requireWritable("edit " + kennung);
   std::string stored = value;
   atomically([&] {
     OpenProject& project = session_->project();

@@ -80,7 +80,8 @@ class Host {
   void loadPlugin(const std::filesystem::path& sharedObject);
   bool pluginLoaded() const;
 
-  // Calls an export of the plug-in with (a1, a2, a3); commands take (0, 0, 0).
+  // Calls an export of the plug-in with (a1, a2, a3); commands take (0, 0, 0). Refused (HostError)
+  // in a project the process may not write to, as editField is.
   std::int16_t runExport(const std::string& exportName, std::intptr_t a1 = 0, std::intptr_t a2 = 0,
                          std::intptr_t a3 = 0);
 
@@ -153,6 +154,7 @@ class Host {
   std::unique_ptr<Session> session_;
   void beginAtomic();
   void endAtomic(bool ok);
+  void requireWritable(const std::string& what) const;
 };
 
 template <typename Body>

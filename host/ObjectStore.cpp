@@ -1,5 +1,7 @@
 #include "ObjectStore.h"
 
+#include <limits>
+
 #include "Host.h"
 
 namespace host {
@@ -37,6 +39,17 @@ std::vector<std::int32_t> ObjectStore::candidatesNear(const GeosContext& geos, c
   return index_.candidates(area);
 }
 
-std::int32_t ObjectStore::nextFreeId() const { return objects_.empty() ? 1 : objects_.rbegin()->first + 1; }
+std::int32_t ObjectStore::nextFreeId() const {
+  if (objects_.empty()) return 1;
+  const std::int32_t largest = objects_.rbegin()->first;
+  if (largest < std::numeric_limits<std::int32_t>::max()) return largest + 1;
+  // The largest id is taken: the first gap from 1 on, which some id below it must leave.
+  std::int32_t candidate = 1;
+  for (const auto& [id, object] : objects_) {
+    if (id != candidate) return candidate;
+    ++candidate;
+  }
+  throw HostError("Es gibt keine freie Objekt-Id mehr.");
+}
 
 }  // namespace host

@@ -28,6 +28,8 @@ class ObjectStore {
   bool remove(std::int32_t id);
   const GeoObject* find(std::int32_t id) const;
   const GeoObject* findByKennung(const std::string& kennung) const;
+  // Above the largest id, or the first unused one when that is the largest there is; throws
+  // HostError when every id is taken.
   std::int32_t nextFreeId() const;
   const std::map<std::int32_t, GeoObject>& all() const { return objects_; }
 

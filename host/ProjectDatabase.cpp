@@ -1,5 +1,7 @@
 #include "ProjectDatabase.h"
 
+#include <unistd.h>
+
 #include "Host.h"
 #include "TableTree.h"
 
@@ -60,9 +62,20 @@ std::string quoteIdentifier(const std::string& name) {
   return quoted + "\"";
 }
 
+namespace {
+
+// A project the process may not write to (a write-protected folder or file, a read-only medium) is
+// still read, as it stands.
+bool writable(const std::filesystem::path& file) {
+  return access(file.c_str(), W_OK) == 0 && access(file.parent_path().c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
 ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
-    : db_(file, SqliteDatabase::Mode::OpenExisting) {
-  db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+    : readOnly_(!writable(std::filesystem::absolute(file))),
+      db_(file, readOnly_ ? SqliteDatabase::Mode::ReadOnly : SqliteDatabase::Mode::OpenExisting) {
+  if (!readOnly_) db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
   // Another writer's lock is waited for as database clients do, so a short one costs a moment and
   // no failure; beginIfNeeded waits once per operation, not once per row.
   sqlite3_busy_timeout(db_.handle(), kLockWaitMilliseconds);
@@ -115,6 +128,7 @@ TableMap ProjectDatabase::loadTables() {
 
 void ProjectDatabase::beginIfNeeded() {
   if (inTransaction_) return;
+  if (readOnly_) throw HostError("Die Projektdatenbank ist schreibgeschützt.");
   if (lockRefused_) throw HostError(*lockRefused_);
   try {
     db_.exec("BEGIN IMMEDIATE");

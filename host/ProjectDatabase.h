@@ -24,7 +24,9 @@ using TableMap = std::map<std::string, AttributeTable>;
 
 class ProjectDatabase {
  public:
+  // Opened read-only when the process may not write the file or its folder.
   explicit ProjectDatabase(const std::filesystem::path& file);
+  bool readOnly() const { return readOnly_; }
 
   // Creates a new database file with these (empty) tables.
   static void create(const std::filesystem::path& file, const std::vector<AttributeTable>& tables);
@@ -46,6 +48,7 @@ class ProjectDatabase {
   void checkpoint();
 
  private:
+  bool readOnly_;
   SqliteDatabase db_;
   bool inTransaction_ = false;
   std::optional<std::string> lockRefused_;  // why this operation could not begin writing

@@ -1,12 +1,41 @@
 #include "Sqlite.h"
 
+#include <string>
+
 #include "Host.h"
 
 namespace host {
 
+namespace {
+
+// The path as a file: URI, with every character but the unreserved ones and '/' percent-encoded.
+std::string uriPath(const std::filesystem::path& file) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (const unsigned char c : std::filesystem::absolute(file).string()) {
+    const bool unreserved = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                            c == '/' || c == '-' || c == '.' || c == '_' || c == '~';
+    if (unreserved) {
+      encoded += static_cast<char>(c);
+    } else {
+      encoded += '%';
+      encoded += kHex[c >> 4];
+      encoded += kHex[c & 15];
+    }
+  }
+  return encoded;
+}
+
+}  // namespace
+
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, Mode mode) {
-  const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
-  if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+  int flags = SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
+  std::string name = file.string();
+  if (mode == Mode::ReadOnly) {
+    flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+    name = "file:" + uriPath(file) + "?immutable=1";
+  }
+  if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
     sqlite3_close(db_);
     db_ = nullptr;

@@ -14,7 +14,9 @@ class SqliteStatement;
 
 class SqliteDatabase {
  public:
-  enum class Mode { OpenExisting, Create };
+  // ReadOnly opens a file on a medium or in a folder the process may not write to: SQLite could
+  // not make the files it shares a WAL database with, so the file is read as it stands.
+  enum class Mode { OpenExisting, Create, ReadOnly };
   SqliteDatabase(const std::filesystem::path& file, Mode mode);
   ~SqliteDatabase();
   SqliteDatabase(const SqliteDatabase&) = delete;

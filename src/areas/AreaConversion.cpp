@@ -25,7 +25,7 @@ AreaFigure rounded(double raw) {
 
 double GetFloatValue(const std::string& table, const std::string& field) {
   const auto text = GetUntrimmedValue(table, field, kFloatValueCount);
-  return text ? TryParseFloatTolerant(*text).value_or(-1) : -1;
+  return text ? ParseFloatTolerant(*text).value_or(-1) : -1;
 }
 
 double GetTotalArea(int32_t objectId) {

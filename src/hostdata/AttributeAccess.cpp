@@ -1,9 +1,9 @@
 #include "hostdata/AttributeAccess.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
-#include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/TextConventions.h"
 #include "platform/FileSystem.h"
@@ -17,8 +17,10 @@ namespace {
 constexpr int32_t kStringValueCount = 4095;
 constexpr int32_t kIntValueCount = 1023;
 constexpr int32_t kValueByKeyCount = 4096;
-// Fits any path a host may give: the longest Windows knows (Linux stops at 4096).
-constexpr int32_t kPathCount = 32767;
+constexpr int32_t kPathCount = 255;
+// The longest value read again after a full buffer, and the longest path Windows knows.
+constexpr int32_t kLongestValue = 1 << 20;
+constexpr int32_t kLongestPath = 32767;
 
 // A buffer for n characters and the terminating zero, starting as an empty text.
 class HostBuffer {
@@ -31,11 +33,39 @@ class HostBuffer {
     data_.back() = '\0';
     return FromHostText(data_.data());
   }
+  // How many of the n characters the host wrote, counted in its own code page.
+  std::size_t hostLength() {
+    data_.back() = '\0';
+    return std::strlen(data_.data());
+  }
 
  private:
   int32_t count_;
   std::vector<char> data_;
 };
+
+// Reads through a buffer of count characters first, as the host is asked everywhere. A text that
+// fills it may have been cut, and a path that did not fit may have been left out altogether
+// (retryEmpty), so it is read again with a buffer sixteen times as large, up to limit. nullopt
+// when read() reports that the host has no value.
+template <class Read>
+std::optional<std::string> readGrowing(int32_t count, int32_t limit, bool retryEmpty, Read&& read) {
+  for (;;) {
+    HostBuffer buffer(count);
+    if (!read(buffer)) return std::nullopt;
+    const std::size_t length = buffer.hostLength();
+    const bool maybeCut = length == static_cast<std::size_t>(count) || (retryEmpty && length == 0);
+    if (!maybeCut || count >= limit) return buffer.text();
+    count = std::min(count * 16, limit);
+  }
+}
+
+std::string readPath(int16_t(TL_STDCALL* read)(char*, int32_t)) {
+  return *readGrowing(kPathCount, kLongestPath, true, [read](HostBuffer& buffer) {
+    read(buffer.data(), buffer.count());  // its result is the host's to choose: the text decides
+    return true;
+  });
+}
 
 std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchronize) {
   TObjectInfo info{};
@@ -56,11 +86,10 @@ std::string ToHostText(const std::string& text) { return platform::utf8ToHostTex
 
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
-  HostBuffer buffer(count);
-  if (tlGetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(), buffer.count()) ==
-      0)
-    return std::nullopt;
-  return buffer.text();
+  return readGrowing(count, kLongestValue, false, [&](HostBuffer& buffer) {
+    return tlGetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(),
+                            buffer.count()) != 0;
+  });
 }
 
 std::string GetStringValue(const std::string& table, const std::string& field) {
@@ -88,11 +117,12 @@ void SetValueByPKey(int32_t key, const std::string& table, const std::string& fi
 }
 
 std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key) {
-  HostBuffer buffer(kValueByKeyCount);
-  if (tlGetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(),
-                       buffer.count()) == 0)
-    return {};
-  return buffer.text();
+  return readGrowing(kValueByKeyCount, kLongestValue, false,
+                     [&](HostBuffer& buffer) {
+                       return tlGetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(),
+                                               buffer.data(), buffer.count()) != 0;
+                     })
+      .value_or("");
 }
 
 std::string GetObjectKennung(int32_t objectId) {
@@ -106,19 +136,13 @@ void SynchronizeObject(int32_t objectId) {
 }
 
 std::string GetProjectDirectory() {
-  HostBuffer buffer(kPathCount);
-  tlGetProjectDir(buffer.data(), buffer.count());
-  std::string directory = buffer.text();
+  std::string directory = readPath(tlGetProjectDir);
   if (!directory.empty() && directory.back() != platform::pathDelimiter())
     directory += platform::pathDelimiter();
   return directory;
 }
 
-std::string GetProjectDatabasePath() {
-  HostBuffer buffer(kPathCount);
-  tlGetProjectDB(buffer.data(), buffer.count());
-  return buffer.text();
-}
+std::string GetProjectDatabasePath() { return readPath(tlGetProjectDB); }
 
 namespace {
 
@@ -134,15 +158,10 @@ std::string withOtherSeparator(std::string text) {
 
 }  // namespace
 
-std::optional<double> TryParseFloatTolerant(const std::string& text) {
+std::optional<double> ParseFloatTolerant(const std::string& text) {
   const char separator = platform::decimalSeparator();
   if (const auto value = ParseUserNumber(text, separator)) return value;
   return ParseUserNumber(withOtherSeparator(text), separator);
-}
-
-double ParseFloatTolerant(const std::string& text) {
-  if (const auto value = TryParseFloatTolerant(text)) return *value;
-  throw LibraryError("'" + withOtherSeparator(text) + "' ist kein gültiger Gleitkommawert");
 }
 
 }  // namespace aggregate

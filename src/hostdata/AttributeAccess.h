@@ -36,10 +36,8 @@ void SynchronizeObject(int32_t objectId);
 // nothing).
 std::string GetProjectDirectory();
 std::string GetProjectDatabasePath();
-// Reads a number in the user's notation, or else with the other decimal separator; throws
-// LibraryError when it is a number in neither.
-double ParseFloatTolerant(const std::string& text);
-// The same, nullopt when the text is a number in neither notation.
-std::optional<double> TryParseFloatTolerant(const std::string& text);
+// Reads a number in the user's notation, or else with the other decimal separator; nullopt when
+// it is a number in neither.
+std::optional<double> ParseFloatTolerant(const std::string& text);
 
 }  // namespace aggregate

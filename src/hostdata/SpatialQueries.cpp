@@ -118,6 +118,8 @@ double GetIntersectionArea(int32_t firstId, int32_t secondId, int32_t classCode)
     // Scaled back with 0.0001 rather than /10000 (unlike RoundTo4Decimals): the two differ in the
     // last bit for some areas.
     if (tempId > 0) result = std::nearbyint(tlGetObjectArea(tempId) * 10000) * 0.0001;
+    // An area that is no finite number cannot be told, like one the host could not make.
+    if (!std::isfinite(result)) result = -1;
   }
   return result;
 }

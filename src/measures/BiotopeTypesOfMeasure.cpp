@@ -1,5 +1,7 @@
 #include "measures/BiotopeTypesOfMeasure.h"
 
+#include <cmath>
+
 #include "common/IntegerList.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
@@ -64,7 +66,9 @@ void MarkDuplicateBiotopeTypes(MeasureBiotopeTypes& list) {
 void CalculateShares(int32_t measureId, MeasureBiotopeTypes& list) {
   const double measureArea = tlGetObjectArea(measureId);
   for (const auto& biotopeType : list) {
-    biotopeType->share = biotopeType->area > 0 && measureArea > 0 ? biotopeType->area / measureArea * 100 : 0;
+    const double share = biotopeType->area > 0 && measureArea > 0 ? biotopeType->area / measureArea * 100 : 0;
+    // A measure whose area is no finite number gives no share.
+    biotopeType->share = std::isfinite(share) ? share : 0;
   }
 }
 
@@ -82,9 +86,10 @@ void WriteBiotopeTypes(const MeasureBiotopeTypes& list) {
     SetStringValue(kTable, "Oekotyp", biotopeType->habitatType);
     SetStringValue(kTable, "P62_Typ", biotopeType->p62Type);
     SetStringValue(kTable, "Bemerkung", biotopeType->remark);
-    if (biotopeType->area > 0)
+    // Areas summed past the largest number are as untold as one the host could not make.
+    if (biotopeType->area > 0 && std::isfinite(biotopeType->area))
       SetStringValue(kTable, "FLAECHE", LocaleNumberText(biotopeType->area, separator));
-    if (biotopeType->share > 0)
+    if (biotopeType->share > 0 && std::isfinite(biotopeType->share))
       SetStringValue(kTable, "Flaechenanteil", LocaleNumberText(biotopeType->share, separator));
     tlPostRecord(kTable);
   }

@@ -12,8 +12,9 @@ namespace aggregate {
 
 class ProjectDatabaseConnection {
  public:
-  // Connects and opens the tables the run writes to. Shows an error and returns false when no
-  // connection could be made; true once connected, even when a table is missing (that is
+  // Connects, checks the tables and fields the queries read, and opens the tables the run writes
+  // to. Shows an error and returns false when no connection could be made or a queried table or
+  // field is missing; true once connected, even when a table written to is missing (that is
   // reported too).
   bool open();
   void close() { database_.reset(); }

@@ -1,5 +1,6 @@
 #include "transfer/BiotopTypRecord.h"
 
+#include <cmath>
 #include <exception>
 
 #include "contract/TolvarApi.h"
@@ -8,6 +9,7 @@
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
+#include "transfer/TransferStopped.h"
 
 namespace aggregate {
 
@@ -30,7 +32,12 @@ void BiotopTypRecord::read(int32_t objectId) {
   if (reading_.area == SourceArea::RowFlaeche) {
     flaeche_ = GetStringValue(kTable, "FLAECHE");
   } else {
-    flaeche_ = LocaleNumberText(tlGetObjectArea(objectId), platform::decimalSeparator());
+    // An object whose area is no finite number (coordinates far out of range, say) has no area
+    // that could be written.
+    const double area = tlGetObjectArea(objectId);
+    if (!std::isfinite(area))
+      throw TransferStopped(std::string("Die Fläche von ") + kennungSubObjekt_ + " ist keine endliche Zahl.");
+    flaeche_ = LocaleNumberText(area, platform::decimalSeparator());
   }
   ReadChildRows("Zusatzcodes", zusatzcodes_);
   if (reading_.withVegetationstypen) ReadChildRows("Vegetationstyp", vegetationstypen_);
@@ -40,23 +47,26 @@ bool BiotopTypRecord::fits(const BiotopTypRecord& other) const {
   return biotoptyp_ == other.biotoptyp_ && ffhLrt_ == other.ffhLrt_ && p62Typ_ == other.p62Typ_;
 }
 
-void BiotopTypRecord::merge(BiotopTypRecord& other) {
-  addFlaeche(other.flaeche_);
+bool BiotopTypRecord::merge(BiotopTypRecord& other) {
+  if (!addFlaeche(other.flaeche_)) return false;
   MergeChildList(zusatzcodes_, other.zusatzcodes_, &ZusatzcodeRecord::identity);
   MergeChildList(vegetationstypen_, other.vegetationstypen_,
                  SameIdentity(&VegetationstypRecord::vegetationstyp), &VegetationstypRecord::merge);
+  return true;
 }
 
-void BiotopTypRecord::addFlaeche(const std::string& otherFlaeche) {
+bool BiotopTypRecord::addFlaeche(const std::string& otherFlaeche) {
   if (flaeche_.empty()) {
     flaeche_ = otherFlaeche;  // taken over as it is, not reformatted
     updateNecessary_ = true;
   } else if (!otherFlaeche.empty()) {
-    const double own = ParseFloatTolerant(flaeche_);
-    const double other = ParseFloatTolerant(otherFlaeche);
-    flaeche_ = LocaleNumberText(own + other, platform::decimalSeparator());
+    const auto own = ParseFloatTolerant(flaeche_);
+    const auto other = ParseFloatTolerant(otherFlaeche);
+    if (!own || !other || !std::isfinite(*own + *other)) return false;
+    flaeche_ = LocaleNumberText(*own + *other, platform::decimalSeparator());
     updateNecessary_ = true;
   }
+  return true;
 }
 
 void BiotopTypRecord::write(TargetRows& rows) const {

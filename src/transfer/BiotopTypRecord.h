@@ -32,10 +32,10 @@ class BiotopTypRecord {
   // Same Biotoptyp, Oekotyp and P62_Typ.
   bool fits(const BiotopTypRecord& other) const;
   // Adds the other record's area and takes over the additional codes and vegetation types it
-  // lacks; what it already holds stays with the other record. Throws LibraryError, before
-  // anything has changed, when an area is no number.
-  void merge(BiotopTypRecord& other);
-  void addFlaeche(const std::string& otherFlaeche);
+  // lacks; what it already holds stays with the other record. False, before anything has
+  // changed, when the areas cannot be added: one is no number, or their sum is none.
+  [[nodiscard]] bool merge(BiotopTypRecord& other);
+  [[nodiscard]] bool addFlaeche(const std::string& otherFlaeche);
   // Updates FLAECHE of the matching row of the active object (the target) or appends a row,
   // then writes the additional codes and vegetation types below it. The matching row is the
   // first row of the record's own key (a record read from the target) or codes.

@@ -1,6 +1,5 @@
 #include "transfer/TransferProcess.h"
 
-#include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/ActiveObject.h"
 #include "hostdata/AttributeAccess.h"
@@ -123,11 +122,7 @@ void TransferProcess::mergeBiotopTypes(BiotopTypRecords& targetRecords, BiotopTy
   // collapse into one; merged source records stay in the source list.
   MergeChildList(targetRecords, sourceRecords, &BiotopTypRecord::fits,
                  [](BiotopTypRecord& target, BiotopTypRecord& source) {
-                   try {
-                     target.merge(source);
-                   } catch (const LibraryError&) {
-                     throw TransferStopped(unaddableAreas(target, source));
-                   }
+                   if (!target.merge(source)) throw TransferStopped(unaddableAreas(target, source));
                  });
 }
 

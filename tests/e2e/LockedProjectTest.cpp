@@ -1,6 +1,9 @@
 // A transfer in tolvar while another program holds the project database's write lock.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <chrono>
 #include <sstream>
@@ -31,9 +34,10 @@ std::string rowsOfGB001(const std::filesystem::path& project) {
 }
 
 // What tolvar writes to its standard error (messages and errors); its exit code in code.
-std::string runTolvar(const std::filesystem::path& project, const std::string& arguments, int& code) {
-  const std::string command =
-      "'" + std::string(TOLVAR_CLI_PATH) + "' '" + project.string() + "' " + arguments + " 2>&1 >/dev/null";
+std::string runTolvar(const std::filesystem::path& project, const std::string& arguments, int& code,
+                      const std::string& prefix = "") {
+  const std::string command = prefix + "'" + std::string(TOLVAR_CLI_PATH) + "' '" + project.string() + "' " +
+                              arguments + " 2>&1 >/dev/null";
   const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
   EXPECT_TRUE(result.status != -1 && WIFEXITED(result.status));
   code = WEXITSTATUS(result.status);
@@ -78,6 +82,30 @@ TEST(LockedProject, AShortLockIsWaitedForALongOneUndoesTheTransferAndItsMark) {
   EXPECT_EQ(code, 0) << said;
   EXPECT_EQ(host::readChangeList(project / "TA_LIST.DBF").front().changed, "UPDATE");
   EXPECT_NE(rowsOfGB001(project), rowsBefore);
+}
+
+// A project on a write-protected folder is viewed as it is; a command that would write is refused
+// in one line. As root every file is writable, so tolvar runs as nobody then.
+TEST(LockedProject, AWriteProtectedProjectCanBeViewedButNotChanged) {
+  const testsupport::TempDir temp;
+  const auto project = testsupport::copyProject(DEMO_PROJECT_DIR, temp);
+  namespace fs = std::filesystem;
+  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(temp.path(), readable);
+  for (const auto& entry : fs::directory_iterator(project))
+    fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(project, readable);
+  const std::string asNobody = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+
+  int code = 0;
+  std::string said = runTolvar(project, "objects , tree GB-001", code, asNobody);
+  EXPECT_EQ(code, 0) << said;
+  said = runTolvar(project, "select BT-001 BT-002 GB-001 , run BTToGB", code, asNobody);
+  EXPECT_EQ(code, 1) << said;
+  EXPECT_NE(said.find("ist schreibgeschützt; BTToGB wurde nicht ausgeführt."), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  fs::permissions(project, fs::perms::owner_all);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "ClassCodes.h"
 #include "MeasureAggregationSupport.h"
+#include "Sqlite.h"
 #include "TempDir.h"
 
 using e2e::localeNumber;
@@ -217,6 +218,29 @@ TEST_F(FixtureProject, AMissingTableIsReportedOnceAndTheRunGoesOn) {
   EXPECT_TRUE(contains(err, message)) << err;
   EXPECT_EQ(err.find("[Fehler]"), err.rfind("[Fehler]")) << err;
   EXPECT_EQ(project.dump("M-Fix"), fromStore);
+}
+
+// A table the queries read is asked for when the database is connected: a missing one stops the
+// run before any measure is emptied, in German.
+TEST_F(FixtureProject, AMissingQueriedTableStopsTheRunBeforeAnyMeasureIsEmptied) {
+  project.aggregate({"M-Fix"});
+  const Lines before = project.dump("M-Fix");
+  project.tolvar().save();
+  const testsupport::TempDir dir;
+  for (const std::string table : {"Tierliste", "Pflanzenliste"}) {
+    const auto copy = dir / (table + ".sqlite");
+    std::filesystem::copy_file(project.tolvar().databasePath(), copy);
+    host::SqliteDatabase(copy, host::SqliteDatabase::Mode::OpenExisting).exec("DROP TABLE " + table);
+    project.tolvar().reportProjectDatabase(copy);
+    const std::string err = project.aggregate({"M-Fix", "B101"});
+    EXPECT_TRUE(contains(err, "[Fehler] Die Projektdatenbank " + copy.string() +
+                                  " ist unvollständig; es wurde keine Maßnahme verändert.\n  Die Tabelle " +
+                                  table + " fehlt.\n"))
+        << err;
+    EXPECT_EQ(err.find("[Fehler]"), err.rfind("[Fehler]")) << err;
+    EXPECT_EQ(project.dump("M-Fix"), before);
+    EXPECT_EQ(project.tolvar().selection(), (Lines{"M-Fix", "B101"}));
+  }
 }
 
 TEST_F(FixtureProject, WithoutADatabaseNoMeasureIsTouched) {

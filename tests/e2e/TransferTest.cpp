@@ -208,4 +208,26 @@ TEST_F(Transfer, AnUnreadableTargetAreaStopsTheRunAndLeavesTheTargetAlone) {
   EXPECT_EQ(host::readChangeList(host->changeListPath())[0].changed, "IGNORED");
 }
 
+// A BT polygon far out of range has an area that is no finite number: no transfer writes it, and
+// the FSN target whose rows would be replaced keeps them.
+TEST_F(Transfer, AnObjectAreaThatIsNoFiniteNumberStopsTheTransferBeforeTheTargetChanges) {
+  project.addRectangle(1, "BT-fern", host::kClassBT, 0, 0, 1e160, 1e160);
+  btyp(1, "WQ");
+  addArea(project, 3, "GB1", host::kClassGB, 4);
+  btyp(3, "WQ", "1");
+  addArea(project, 4, "FSN1", host::kClassFSN, 4);
+  btyp(4, "AL", "2");
+  open();
+  for (const auto& [command, target] : {std::pair{"BTToGB", "GB1"}, std::pair{"BTToFSN", "FSN1"}}) {
+    const auto before = values(rows(target, "BtypHtyp"), "FLAECHE");
+    run(command, {"BT-fern", target});
+    EXPECT_EQ(values(rows(target, "BtypHtyp"), "FLAECHE"), before) << command;
+    const auto errors = traceLines("[Fehler]");
+    ASSERT_EQ(errors.size(), 1U) << trace;
+    EXPECT_EQ(errors[0],
+              "[Fehler] Die Datenübertragung wurde abgebrochen; es wurden keine Biotoptypen übertragen.");
+    EXPECT_NE(trace.find("Die Fläche von BT-fern ist keine endliche Zahl."), std::string::npos) << trace;
+  }
+}
+
 }  // namespace

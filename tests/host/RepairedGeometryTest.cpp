@@ -17,7 +17,11 @@ TEST(RepairedGeometry, ASelfIntersectingPolygonKeepsItsAreaAndItsIntersections) 
   // Two triangles of 2,500 m2 each, meeting in (50 50).
   project.addObject(1, "BT-Schleife", host::kClassBT, "POLYGON((0 0, 100 100, 100 0, 0 100, 0 0))")
       .addRectangle(2, "MAS-1", host::kClassMAS, 0, 0, 100, 100)
-      .addObject(3, "MAS-flach", host::kClassMAS, "POLYGON((0 50, 100 50, 0 50))");
+      .addObject(3, "MAS-flach", host::kClassMAS, "POLYGON((0 50, 100 50, 0 50))")
+      // Two parts of 3 ha each that share 2 ha: 4 ha of ground.
+      .addObject(
+          4, "BT-doppelt", host::kClassBT,
+          "MULTIPOLYGON(((0 0, 300 0, 300 100, 0 100, 0 0)), ((100 0, 400 0, 400 100, 100 100, 100 0)))");
   project.write(temp / "projekt");
 
   ::testing::internal::CaptureStderr();
@@ -39,6 +43,15 @@ TEST(RepairedGeometry, ASelfIntersectingPolygonKeepsItsAreaAndItsIntersections) 
   EXPECT_THAT(said, ::testing::HasSubstr("object 3 'MAS-flach': invalid geometry"));
   EXPECT_EQ(host.object("MAS-flach").geoType, 3);
   EXPECT_DOUBLE_EQ(tlGetObjectArea(3), 0);
+
+  EXPECT_THAT(said, ::testing::HasSubstr("object 4 'BT-doppelt': invalid geometry"));
+  EXPECT_DOUBLE_EQ(tlGetObjectArea(4), 4);
+  std::int32_t overlapping[] = {2, 4};
+  TTempObjectRequest onMeasure{3, 0, 1, 0, "Anteil-doppelt", host::kClassGB, 0, 2, overlapping};
+  const auto piece =
+      static_cast<std::int32_t>(proc(TL_MSG_TEMP_OBJECT, 0, reinterpret_cast<intptr_t>(&onMeasure)));
+  ASSERT_GT(piece, 0);
+  EXPECT_DOUBLE_EQ(tlGetObjectArea(piece), 1);
 }
 
 }  // namespace

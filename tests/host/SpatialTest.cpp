@@ -1,5 +1,6 @@
 // Neighbour queries and temporary intersection objects (window message 1202).
 #include <cmath>
+#include <cstdint>
 
 #include "HostTestProject.h"
 
@@ -65,6 +66,17 @@ TEST_F(Spatial, TempObjectIsTheIntersectionOfTheListedObjects) {
   EXPECT_NE(tlDeleteObject(static_cast<int32_t>(id)), 0);
   EXPECT_EQ(tlKennungExists("TempObj0"), 0);
   EXPECT_EQ(host.callCount("TL_MSG_TEMP_OBJECT"), 2);
+}
+
+// With the largest id taken, a temporary object gets the first free one, not one past it.
+TEST(SpatialIds, TheLargestIdTakenLeavesTheFirstFreeOne) {
+  testsupport::TempDir temp;
+  host::ProjectBuilder project;
+  project.addRectangle(1, "MAS-1", host::kClassMAS, 0, 0, 100, 100)
+      .addRectangle(INT32_MAX, "BT-max", host::kClassBT, 0, 0, 50, 100);
+  project.write(temp / "projekt");
+  host::Host opened(temp / "projekt");
+  EXPECT_EQ(sendTempObjectRequest("TempObj0", {1, INT32_MAX}), 2);
 }
 
 TEST_F(Spatial, NoTempObjectForAnEmptyIntersectionOrABadRequest) {

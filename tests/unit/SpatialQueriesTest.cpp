@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "common/LibraryError.h"
@@ -170,6 +171,11 @@ TEST_F(IntersectionArea, RoundedToFourDecimalsHalvesToEven) {
   EXPECT_DOUBLE_EQ(GetIntersectionArea(10, 20, 7680105), 1.2346);
   area = 0.00005;  // exactly half of the last place after scaling: to the even neighbour 0
   EXPECT_EQ(GetIntersectionArea(10, 20, 7680105), 0);
+  // An area that is no finite number cannot be told, like one the host could not make.
+  for (const double unusable : {HUGE_VAL, std::nan("")}) {
+    area = unusable;
+    EXPECT_EQ(GetIntersectionArea(10, 20, 7680105), -1);
+  }
 }
 
 TEST_F(IntersectionArea, NoTemporaryObjectGivesMinusOneAndStillDeletes) {
