@@ -18,6 +18,10 @@ if i686-w64-mingw32-objdump -f "$build/aggregate.dll" 2>/dev/null | grep -q 'fil
   [ -x "$wine" ] || { echo "no 32-bit Wine: run scripts/setup.sh" >&2; exit 1; }
   # Each 32-bit program needs about 45 s to start under emulation.
   limit=900
+  # qemu reserves the whole 32-bit space up front: left to itself it may place the guest so that
+  # Wine's fixed addresses (the shared user data at 0x7ffe0000) are taken ("failed to map the
+  # shared user data: c0000018"), as seen after this machine was restored from a snapshot.
+  export QEMU_RESERVED_VA=0xffff0000
 else
   bits=64
   wine=$wine64
