@@ -45,7 +45,7 @@ void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   // Only the project directory is ever consulted, never a root or working directory instead.
   if (projectDirectory.empty()) {
-    reportUncheckedList("der Host nennt kein Projektverzeichnis.");
+    reportUncheckedList("Tolvar nennt kein Projektverzeichnis.");
     return;
   }
   const std::string file = projectDirectory + kFileName;

@@ -3,7 +3,7 @@
 # end-to-end tests through the test host. ADO in the Wine prefix (build/wineprefix) is the
 # stand-in AdoStandIn.dll of the same build. Screenshots of every kind of dialog and
 # window end up in <build>/screenshots as PNG files.
-# A 32-bit build runs through the 32-bit Wine loader, which qemu-i386 emulates (setup.sh).
+# A 32-bit build runs through the 32-bit Wine loader, which qemu-i386 emulates (setup-windows.sh).
 # Usage: run-under-wine.sh <windows-i686 or windows-x86_64 build folder>
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -15,13 +15,9 @@ wineserver=/usr/lib/wine/wineserver
 if i686-w64-mingw32-objdump -f "$build/aggregate.dll" 2>/dev/null | grep -q 'file format pei-i386'; then
   bits=32
   wine=/usr/lib/wine/wine
-  [ -x "$wine" ] || { echo "no 32-bit Wine: run scripts/setup.sh" >&2; exit 1; }
+  [ -x "$wine" ] || { echo "no 32-bit Wine: run scripts/setup-windows.sh" >&2; exit 1; }
   # Each 32-bit program needs about 45 s to start under emulation.
   limit=900
-  # qemu reserves the whole 32-bit space up front: left to itself it may place the guest so that
-  # Wine's fixed addresses (the shared user data at 0x7ffe0000) are taken ("failed to map the
-  # shared user data: c0000018"), as seen after this machine was restored from a snapshot.
-  export QEMU_RESERVED_VA=0xffff0000
 else
   bits=64
   wine=$wine64
@@ -31,6 +27,10 @@ fi
 # One prefix for both builds: making one takes minutes, as its 32-bit half runs emulated. The
 # stand-ins of the two builds sit in different registry views, so they do not meet.
 export WINEPREFIX="$PWD/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# qemu's own choice of the address space it reserves for a 32-bit program (the prefix's 32-bit
+# half included) can leave no room for Wine's shared user data at 0x7ffe0000 ("failed to map the
+# shared user data: c0000018"); the whole 4 GiB reserved up front always has it.
+export QEMU_RESERVED_VA=0xffff0000
 # A German user: the plug-in must read and write numbers with a decimal comma.
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
@@ -46,6 +46,12 @@ if [ ! -f "$WINEPREFIX/.complete" ]; then
   timeout 1500 "$wineserver" -w || { echo "making the Wine prefix took too long" >&2; exit 1; }
   touch "$WINEPREFIX/.complete"
 fi
+
+# Wine draws title-bar buttons with its symbol font Marlett (Debian's fonts-wine); without it in the
+# prefix's font folder they show as letters ("0 1 r") in the screenshots.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  { echo "no Marlett font: run scripts/setup-windows.sh" >&2; exit 1; }
 
 # The prefix's registry: a virtual desktop (Wine then draws title bars itself, so captions
 # show in the screenshots), and the ADO stand-in under the ProgIDs the plug-in creates. A
@@ -97,7 +103,7 @@ fi
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0
-# Both programs share one X display and one wineserver.
+# The programs share one X display and one wineserver.
 timeout $((3 * limit + 60)) xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine="$1" wineserver="$2" build="$3" shots="$4" exports="$5" limit="$6" status=0
   timeout "$limit" "$wine" "$build/aggregate_face_tests.exe" "$shots" || status=1
