@@ -103,7 +103,7 @@ fi
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0
-# Both programs share one X display and one wineserver.
+# The programs share one X display and one wineserver.
 timeout $((3 * limit + 60)) xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine="$1" wineserver="$2" build="$3" shots="$4" exports="$5" limit="$6" status=0
   timeout "$limit" "$wine" "$build/aggregate_face_tests.exe" "$shots" || status=1
