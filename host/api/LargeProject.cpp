@@ -21,7 +21,7 @@ void addMeasure(ProjectBuilder& project, std::int32_t& nextId, int index,
   const std::int32_t measure = nextId++;
   project.addRectangle(measure, measures.back(), kClassMAS, x0, y0, x0 + kMeasureSide, y0 + kMeasureSide);
   project.addRow("BtypHtyp", measure, std::nullopt, {{"Biotoptyp", "ALT"}});
-  for (int b = 0; b < LargeProject::kBiotopTypesPerMeasure; ++b) {
+  for (int b = 0; b < LargeProject::kBiotoptypenPerMassnahme; ++b) {
     const double bx = x0 + (b % 4) * 25.0;
     const double by = y0 + (b / 4) * 20.0;
     const std::int32_t id = nextId++;
@@ -48,7 +48,7 @@ std::vector<std::string> LargeProject::plan(ProjectBuilder& project, std::int32_
   std::int32_t nextId = 1;
   for (int m = 0; m < kMeasures; ++m) addMeasure(project, nextId, m, measures);
   // The rest south of the measures, so every query near a measure meets the same neighbours.
-  for (std::int32_t f = 0; f < btObjects - kMeasures * kBiotopTypesPerMeasure; ++f) {
+  for (std::int32_t f = 0; f < btObjects - kMeasures * kBiotoptypenPerMassnahme; ++f) {
     const double x = (f % kFillerPerLine) * kFillerSide;
     const double y = -kMeasureSpacing - (f / kFillerPerLine) * kFillerSide;
     const std::int32_t id = nextId++;

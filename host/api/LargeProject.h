@@ -13,9 +13,9 @@ namespace host {
 
 struct LargeProject {
   static constexpr int kMeasures = 1000;
-  static constexpr int kBiotopTypesPerMeasure = 20;
+  static constexpr int kBiotoptypenPerMassnahme = 20;
 
-  // Plans the project; btObjects below kMeasures * kBiotopTypesPerMeasure still tiles every measure.
+  // Plans the project; btObjects below kMeasures * kBiotoptypenPerMassnahme still tiles every measure.
   // Returns the measures' Kennungen.
   static std::vector<std::string> plan(ProjectBuilder& project, std::int32_t btObjects);
 };

@@ -9,8 +9,8 @@ namespace {
 using host::FieldValues;
 
 // Biotope-type row with its additional code and, if given, a vegetation type with its layers.
-std::int64_t addBiotopeType(host::ProjectBuilder& project, std::int32_t object, const FieldValues& fields,
-                            const char* additionalCode) {
+std::int64_t addBiotoptyp(host::ProjectBuilder& project, std::int32_t object, const FieldValues& fields,
+                          const char* additionalCode) {
   const std::int64_t row = project.addRow("BtypHtyp", object, std::nullopt, fields);
   if (additionalCode != nullptr) project.addRow("Zusatzcodes", object, row, {{"Zusatzcode", additionalCode}});
   return row;
@@ -37,14 +37,14 @@ void build(host::ProjectBuilder& project) {
       .addObject(51, "FT-02", kClassFT, "POINT(500700 5700300)")
       .addObject(60, "FP-01", kClassFP, "POINT(500250 5700150)");
 
-  const std::int64_t beech = addBiotopeType(project, 1,
-                                            {{"Biotoptyp", "WBA"},
-                                             {"Oekotyp", "9110"},
-                                             {"P62_Typ", ""},
-                                             {"Bemerkung", "Hainsimsen-Buchenwald"},
-                                             {"FLAECHE", "5"},
-                                             {"Flaechenanteil", "100"}},
-                                            "h");
+  const std::int64_t beech = addBiotoptyp(project, 1,
+                                          {{"Biotoptyp", "WBA"},
+                                           {"Oekotyp", "9110"},
+                                           {"P62_Typ", ""},
+                                           {"Bemerkung", "Hainsimsen-Buchenwald"},
+                                           {"FLAECHE", "5"},
+                                           {"Flaechenanteil", "100"}},
+                                          "h");
   const std::int64_t luzulo =
       project.addRow("Vegetationstyp", 1, beech, {{"Vegetationstyp", "Luzulo-Fagetum"}});
   const std::int64_t tree = project.addRow("Schichtung", 1, luzulo, {{"Schicht", "B1"}});
@@ -54,35 +54,35 @@ void build(host::ProjectBuilder& project) {
   project.addRow("Pflanzenliste", 1, herbs, {{"Pflanzenart", "Großes Zweiblatt"}, {"Anzahl_klass", "1"}});
   project.addRow("Tierliste", 1, herbs, {{"Tierart", "Bufo bufo"}});
 
-  const std::int64_t meadow = addBiotopeType(
+  const std::int64_t meadow = addBiotoptyp(
       project, 2, {{"Biotoptyp", "xGMF"}, {"Oekotyp", "6510"}, {"P62_Typ", ""}, {"FLAECHE", "2.5"}}, "m");
   const std::int64_t arrhenatherion =
       project.addRow("Vegetationstyp", 2, meadow, {{"Vegetationstyp", "Arrhenatherion"}});
   const std::int64_t field = project.addRow("Schichtung", 2, arrhenatherion, {{"Schicht", "K"}});
   project.addRow("Pflanzenliste", 2, field, {{"Pflanzenart", "Arnica montana"}, {"Anzahl_klass", "2"}});
 
-  addBiotopeType(project, 3, {{"Biotoptyp", "WBA"}, {"Oekotyp", "9130"}, {"P62_Typ", ""}, {"FLAECHE", "1.5"}},
-                 nullptr);
-  addBiotopeType(project, 4, {{"Biotoptyp", "NSS"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"FLAECHE", "3"}},
-                 "n");
-  addBiotopeType(project, 4, {{"Biotoptyp", "FGR"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}},
-                 nullptr);
+  addBiotoptyp(project, 3, {{"Biotoptyp", "WBA"}, {"Oekotyp", "9130"}, {"P62_Typ", ""}, {"FLAECHE", "1.5"}},
+               nullptr);
+  addBiotoptyp(project, 4, {{"Biotoptyp", "NSS"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"FLAECHE", "3"}},
+               "n");
+  addBiotoptyp(project, 4, {{"Biotoptyp", "FGR"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}},
+               nullptr);
 
-  addBiotopeType(project, 10,
-                 {{"Biotoptyp", "GMF"},
-                  {"Oekotyp", "6510"},
-                  {"P62_Typ", "§ 62"},
-                  {"FLAECHE", "3.5"},
-                  {"Flaechenanteil", "50"},
-                  {"ist_FFHLRT", "Wahr"},
-                  {"ist_P62_typ", "Wahr"}},
-                 nullptr);
-  addBiotopeType(project, 20, {{"Biotoptyp", "WBA"}, {"Oekotyp", "9110"}, {"P62_Typ", ""}, {"FLAECHE", "5"}},
-                 nullptr);
+  addBiotoptyp(project, 10,
+               {{"Biotoptyp", "GMF"},
+                {"Oekotyp", "6510"},
+                {"P62_Typ", "§ 62"},
+                {"FLAECHE", "3.5"},
+                {"Flaechenanteil", "50"},
+                {"ist_FFHLRT", "Wahr"},
+                {"ist_P62_typ", "Wahr"}},
+               nullptr);
+  addBiotoptyp(project, 20, {{"Biotoptyp", "WBA"}, {"Oekotyp", "9110"}, {"P62_Typ", ""}, {"FLAECHE", "5"}},
+               nullptr);
   project.addRow("LINFOS2", 20, std::nullopt, {{"OffFlaech", "10"}});
-  addBiotopeType(project, 30, {{"Biotoptyp", "OZ"}}, nullptr);
+  addBiotoptyp(project, 30, {{"Biotoptyp", "OZ"}}, nullptr);
   // Left over from an earlier aggregation; the measure command replaces it.
-  addBiotopeType(project, 40, {{"Biotoptyp", "OZ"}, {"Bemerkung", "veraltet"}}, nullptr);
+  addBiotoptyp(project, 40, {{"Biotoptyp", "OZ"}, {"Bemerkung", "veraltet"}}, nullptr);
 
   // Find-site species belong to their object directly.
   project.addRow("Tierliste", 50, std::nullopt, {{"Tierart", "Lacerta agilis"}});
@@ -99,11 +99,11 @@ void build(host::ProjectBuilder& project) {
                  {{"Biotoptyp", "xGMF"}, {"Oekotyp", "6510"}, {"P62_Typ", ""}, {"FLAECHE", "1"}});
 
   // Area figures for the area balance to complete: hectares only, and a share only.
-  addBiotopeType(project, 11,
-                 {{"Biotoptyp", "GMF"}, {"Oekotyp", "6510"}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}}, nullptr);
-  addBiotopeType(project, 11,
-                 {{"Biotoptyp", "NSS"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"Flaechenanteil", "75"}},
-                 nullptr);
+  addBiotoptyp(project, 11,
+               {{"Biotoptyp", "GMF"}, {"Oekotyp", "6510"}, {"P62_Typ", "§ 62"}, {"FLAECHE", "1"}}, nullptr);
+  addBiotoptyp(project, 11,
+               {{"Biotoptyp", "NSS"}, {"Oekotyp", ""}, {"P62_Typ", "§ 62"}, {"Flaechenanteil", "75"}},
+               nullptr);
 
   project.createChangeList(
       {{"GB-001", "IGNORED"}, {"BK-001", "UPDATE"}, {"FSN-001", "IGNORED"}, {"BT-001", ""}});

@@ -7,9 +7,9 @@
 #include "areas/AreaConversion.h"
 #include "common/BusyFlag.h"
 #include "hostdata/AttributeValues.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/ObjectData.h"
 #include "hostdata/Schema.h"
-#include "hostdata/ObjectClasses.h"
 #include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
@@ -56,7 +56,8 @@ void completeCurrentRow(double totalArea, AreaSums& sums) {
     ++sums.rowsWithoutNumber;
     return;
   }
-  SetStringValue(schema::kBtypHtyp.name, fromHectares ? schema::kBtypHtyp.flaechenanteil : schema::kBtypHtyp.flaeche, derived.text);
+  SetStringValue(schema::kBtypHtyp.name,
+                 fromHectares ? schema::kBtypHtyp.flaechenanteil : schema::kBtypHtyp.flaeche, derived.text);
   sums.hectares += fromHectares ? hectares : derived.value;
   sums.percent += fromHectares ? derived.value : percent;
 }
@@ -130,7 +131,7 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode, platform::UserInt
 
   if (!std::isfinite(sums.hectares) || !std::isfinite(sums.percent)) {
     ui.showMessage(platform::MessageKind::Error,
-                               "Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben.");
+                   "Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben.");
     return;
   }
   // The sums stay unrounded and in the user's notation, unlike the row figures.

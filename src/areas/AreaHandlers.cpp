@@ -8,9 +8,9 @@
 #include "common/BusyFlag.h"
 #include "hostdata/AttributeValues.h"
 #include "hostdata/HostText.h"
+#include "hostdata/ObjectClasses.h"
 #include "hostdata/ObjectData.h"
 #include "hostdata/Schema.h"
-#include "hostdata/ObjectClasses.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
 #include "platform/UserInterface.h"
@@ -24,7 +24,8 @@ using AreaConversion = AreaFigure (*)(double value, double totalArea);
 // The user typed something that is no number in their own notation: say so instead of
 // silently keeping the other figure stale.
 void warnNotANumber(const std::string& value, char separator, platform::UserInterface& ui) {
-  ui.showMessage(platform::MessageKind::Warning, "Der Wert \"" + value + "\" ist keine Zahl mit dem Dezimaltrennzeichen \"" +
+  ui.showMessage(platform::MessageKind::Warning, "Der Wert \"" + value +
+                                                     "\" ist keine Zahl mit dem Dezimaltrennzeichen \"" +
                                                      separator + "\"; die Fläche wurde nicht umgerechnet.");
 }
 

@@ -42,7 +42,8 @@ int16_t RunAttributeHandler(intptr_t newValue, intptr_t destination, Work&& work
       buffer[i] = value[i];
     } while (value[i++] != '\0');
   }
-  return RunExport(kCommandResult, [&](platform::UserInterface& ui) { work(value != nullptr ? value : "", buffer, ui); });
+  return RunExport(kCommandResult,
+                   [&](platform::UserInterface& ui) { work(value != nullptr ? value : "", buffer, ui); });
 }
 
 }  // namespace aggregate

@@ -66,8 +66,8 @@ int32_t CreateIntersectionObject(const IntegerList& ids, int32_t classCode, cons
   request.ClassCode = classCode;
   request.IdCount = ids.size();
   request.Ids = idArray.data();
-  return static_cast<int32_t>(platform::sendMessageToHostWindow(
-      tlGetTolvarWindowHandle(), TL_MSG_TEMP_OBJECT, 0, reinterpret_cast<intptr_t>(&request)));
+  return static_cast<int32_t>(platform::sendMessageToHostWindow(tlGetTolvarWindowHandle(), TL_MSG_TEMP_OBJECT,
+                                                                0, reinterpret_cast<intptr_t>(&request)));
 }
 
 double GetIntersectionArea(int32_t firstId, int32_t secondId, int32_t tempObjectClass) {

@@ -19,8 +19,8 @@ constexpr const char* kOZ = "OZ";
 constexpr int16_t kArtWriteMode = 2;
 }  // namespace
 
-void CollectArten(int32_t massnahmeId, platform::ProjectDatabase& database, MassnahmenProgressWindow& progress,
-                  platform::UserInterface& ui, MassnahmeArten& list) {
+void CollectArten(int32_t massnahmeId, platform::ProjectDatabase& database,
+                  MassnahmenProgressWindow& progress, platform::UserInterface& ui, MassnahmeArten& list) {
   IntegerList objectIds;
   const QueryCount found = QueryRelatedObjects(massnahmeId, objectIds, {kClassFT, kClassFP}, 0);
   if (!found.complete) WarnQueryIncomplete(massnahmeId, ui);

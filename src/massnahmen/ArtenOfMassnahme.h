@@ -11,8 +11,8 @@
 
 namespace aggregate {
 
-void CollectArten(int32_t massnahmeId, platform::ProjectDatabase& database, MassnahmenProgressWindow& progress,
-                  platform::UserInterface& ui, MassnahmeArten& list);
+void CollectArten(int32_t massnahmeId, platform::ProjectDatabase& database,
+                  MassnahmenProgressWindow& progress, platform::UserInterface& ui, MassnahmeArten& list);
 // Objects of classes other than FT and FP add nothing.
 void ReadArtenOfFundort(int32_t objectId, platform::ProjectDatabase& database, MassnahmeArten& list);
 void MarkDuplicateArten(MassnahmeArten& list);

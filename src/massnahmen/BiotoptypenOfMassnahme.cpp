@@ -25,8 +25,9 @@ constexpr double kQueryDistance = -0.1;
 constexpr int32_t kTempObjectClass = kClassGB;
 }  // namespace
 
-void CollectBiotoptypen(int32_t massnahmeId, platform::ProjectDatabase& database, MassnahmenProgressWindow& progress,
-                        platform::UserInterface& ui, MassnahmeBiotoptypen& list) {
+void CollectBiotoptypen(int32_t massnahmeId, platform::ProjectDatabase& database,
+                        MassnahmenProgressWindow& progress, platform::UserInterface& ui,
+                        MassnahmeBiotoptypen& list) {
   IntegerList objectIds;
   const QueryCount found = QueryRelatedObjects(massnahmeId, objectIds, {kClassBT}, kQueryDistance);
   if (!found.complete) WarnQueryIncomplete(massnahmeId, ui);
@@ -43,7 +44,8 @@ void CollectBiotoptypenOfObject(int32_t massnahmeId, int32_t objectId, platform:
   for (const int32_t key : keys) ReadBiotoptyp(massnahmeId, objectId, key, list, singleRow);
 }
 
-void ReadBiotoptyp(int32_t massnahmeId, int32_t objectId, int32_t key, MassnahmeBiotoptypen& list, bool singleRow) {
+void ReadBiotoptyp(int32_t massnahmeId, int32_t objectId, int32_t key, MassnahmeBiotoptypen& list,
+                   bool singleRow) {
   auto biotoptyp = std::make_unique<MassnahmeBiotoptyp>();
   biotoptyp->codes = ReadCodesByKey(key);
   biotoptyp->bemerkung = GetValueByPKey(kTable.name, kTable.bemerkung, key);
@@ -54,7 +56,8 @@ void ReadBiotoptyp(int32_t massnahmeId, int32_t objectId, int32_t key, Massnahme
 void MarkDuplicateBiotoptypen(MassnahmeBiotoptypen& list) {
   // The same Biotoptyp, as read (before any prefix is dropped); the first keeps its other values.
   MarkDuplicates(
-      list, [](const MassnahmeBiotoptyp& first, const MassnahmeBiotoptyp& later) {
+      list,
+      [](const MassnahmeBiotoptyp& first, const MassnahmeBiotoptyp& later) {
         return first.codes.biotoptyp == later.codes.biotoptyp;
       },
       [](MassnahmeBiotoptyp& first, const MassnahmeBiotoptyp& later) {

@@ -12,13 +12,15 @@
 
 namespace aggregate {
 
-void CollectBiotoptypen(int32_t massnahmeId, platform::ProjectDatabase& database, MassnahmenProgressWindow& progress,
-                        platform::UserInterface& ui, MassnahmeBiotoptypen& list);
+void CollectBiotoptypen(int32_t massnahmeId, platform::ProjectDatabase& database,
+                        MassnahmenProgressWindow& progress, platform::UserInterface& ui,
+                        MassnahmeBiotoptypen& list);
 void CollectBiotoptypenOfObject(int32_t massnahmeId, int32_t objectId, platform::ProjectDatabase& database,
                                 MassnahmeBiotoptypen& list);
 // The shared area is only told for a BT object with a single row: with several rows, no row's
 // part of it is known.
-void ReadBiotoptyp(int32_t massnahmeId, int32_t objectId, int32_t key, MassnahmeBiotoptypen& list, bool singleRow);
+void ReadBiotoptyp(int32_t massnahmeId, int32_t objectId, int32_t key, MassnahmeBiotoptypen& list,
+                   bool singleRow);
 // Marks every later row of a Biotoptyp and gathers the positive areas on the first one.
 void MarkDuplicateBiotoptypen(MassnahmeBiotoptypen& list);
 void CalculateShares(int32_t massnahmeId, MassnahmeBiotoptypen& list);

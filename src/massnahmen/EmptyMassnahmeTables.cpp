@@ -24,9 +24,9 @@ void DeleteTableRows(const char* table) {
 }  // namespace
 
 void EmptyMassnahmeTables() {
-  for (const char* table : {schema::kPlanungRelArten.name, schema::kTierliste.name, schema::kPflanzenliste.name,
-                            schema::kSchichtung.name, schema::kVegetationstyp.name, schema::kZusatzcodes.name,
-                            schema::kBtypHtyp.name})
+  for (const char* table : {schema::kPlanungRelArten.name, schema::kTierliste.name,
+                            schema::kPflanzenliste.name, schema::kSchichtung.name,
+                            schema::kVegetationstyp.name, schema::kZusatzcodes.name, schema::kBtypHtyp.name})
     DeleteTableRows(table);
 }
 

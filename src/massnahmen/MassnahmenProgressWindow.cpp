@@ -16,7 +16,8 @@ void MassnahmenProgressWindow::show() { window_->show(); }
 
 void MassnahmenProgressWindow::processMessages() { window_->processMessages(); }
 
-void MassnahmenProgressWindow::showMassnahme(int32_t massnahmeId, int32_t counter, const std::string& totalText) {
+void MassnahmenProgressWindow::showMassnahme(int32_t massnahmeId, int32_t counter,
+                                             const std::string& totalText) {
   label_ = GetObjectKennung(massnahmeId) + " (" + std::to_string(counter) + " von " + totalText + ")";
   window_->setStatus(label_);
 }

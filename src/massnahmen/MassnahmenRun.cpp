@@ -53,8 +53,8 @@ class SelectionSwap {
   const IntegerList& selected_;
 };
 
-void AggregateMassnahme(int32_t massnahmeId, platform::ProjectDatabase& database, MassnahmenProgressWindow& progress,
-                        platform::UserInterface& ui) {
+void AggregateMassnahme(int32_t massnahmeId, platform::ProjectDatabase& database,
+                        MassnahmenProgressWindow& progress, platform::UserInterface& ui) {
   EmptyMassnahmeTables();
   MassnahmeBiotoptypen biotoptypen;
   MassnahmeArten arten;
@@ -96,7 +96,8 @@ void RunMassnahmenAggregation(platform::UserInterface& ui) {
     // A Massnahme that fails may be left emptied or half written: the user learns which one.
     try {
       // The tables below would be those of the object active before: another Massnahme's, or worse.
-      if (!activated) throw LibraryError("Sie ließ sich nicht zum aktiven Objekt machen und ist unverändert.");
+      if (!activated)
+        throw LibraryError("Sie ließ sich nicht zum aktiven Objekt machen und ist unverändert.");
       AggregateMassnahme(massnahmeId, *database, progress, ui);
     } catch (const LibraryError& failure) {
       throw LibraryError("Die Maßnahme " + progress.label() + " wurde nicht vollständig aggregiert:\r\n" +

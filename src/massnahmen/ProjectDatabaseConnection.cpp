@@ -19,8 +19,8 @@ constexpr std::pair<const char*, const char*> kQueriedFields[] = {
     {schema::kPflanzenliste.name, schema::kPflanzenliste.identity}};
 
 // Opened with the connection; the run reads nothing through them.
-constexpr const char* kOpenedTables[] = {"BTypHTyp", schema::kPlanungRelArten.name, schema::kVegetationstyp.name,
-                                         schema::kSchichtung.name};
+constexpr const char* kOpenedTables[] = {"BTypHTyp", schema::kPlanungRelArten.name,
+                                         schema::kVegetationstyp.name, schema::kSchichtung.name};
 
 }  // namespace
 
@@ -42,13 +42,13 @@ std::unique_ptr<platform::ProjectDatabase> ConnectProjectDatabase(platform::User
   } catch (const LibraryError& failure) {
     // The reason follows on a line of its own: a missing file, a damaged one, a missing table.
     if (step == Step::CheckingQueries) {
-      ui.showMessage(platform::MessageKind::Error, "Die Projektdatenbank " + path +
-                                                       " ist unvollständig; es wurde keine Maßnahme verändert.\r\n" +
-                                                       failure.what());
+      ui.showMessage(platform::MessageKind::Error,
+                     "Die Projektdatenbank " + path +
+                         " ist unvollständig; es wurde keine Maßnahme verändert.\r\n" + failure.what());
       return nullptr;
     }
-    ui.showMessage(platform::MessageKind::Error,
-                   "Verbindung zur Projektdatenbank " + path + "  konnte nicht aufgebaut werden!\r\n" + failure.what());
+    ui.showMessage(platform::MessageKind::Error, "Verbindung zur Projektdatenbank " + path +
+                                                     "  konnte nicht aufgebaut werden!\r\n" + failure.what());
     if (step == Step::Connecting) return nullptr;
   }
   return database;

@@ -9,9 +9,9 @@ namespace aggregate {
 
 void WarnQueryIncomplete(int32_t objectId, platform::UserInterface& ui) {
   const std::string taken = std::to_string(kMaxQueryCapacity);
-  ui.showMessage(platform::MessageKind::Warning, "Um das Objekt " + GetObjectKennung(objectId) + " liegen mehr als " +
-                                                     taken + " Objekte; nur die ersten " + taken +
-                                                     " wurden berücksichtigt.");
+  ui.showMessage(platform::MessageKind::Warning,
+                 "Um das Objekt " + GetObjectKennung(objectId) + " liegen mehr als " + taken +
+                     " Objekte; nur die ersten " + taken + " wurden berücksichtigt.");
 }
 
 }  // namespace aggregate

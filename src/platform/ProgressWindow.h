@@ -7,7 +7,7 @@ namespace aggregate::platform {
 
 // What a progress window is for: each face gives it the size, layout and font that fit.
 enum class ProgressWindowPurpose {
-  Transfer,    // one status line
+  Transfer,       // one status line
   MassnahmenRun,  // the Massnahme being processed and a Cancel button
 };
 

@@ -33,7 +33,8 @@ void BiotoptypRecord::read(int32_t objectId) {
     // An object whose area is no finite number (coordinates far out of range, say) has no area
     // that could be written.
     const double area = tlGetObjectArea(objectId);
-    if (!std::isfinite(area)) throw LibraryError("Die Fläche von " + kennungSubObjekt_ + " ist keine endliche Zahl.");
+    if (!std::isfinite(area))
+      throw LibraryError("Die Fläche von " + kennungSubObjekt_ + " ist keine endliche Zahl.");
     flaeche_ = LocaleNumberText(area, platform::decimalSeparator());
   }
   ReadChildRows(schema::kZusatzcodes.name, zusatzcodes_);

@@ -14,7 +14,8 @@ constexpr const char* kIdentity = schema::kSchichtung.identity;
 void SchichtungRecord::read() {
   schicht_ = GetStringValue(kTable, kIdentity);
   ReadChildRows(schema::kPflanzenliste.name, pflanzen_);
-  ReadChildRows(schema::kTierliste.name, tiere_, [](const TierRecord& tier) { return !tier.identity().empty(); });
+  ReadChildRows(schema::kTierliste.name, tiere_,
+                [](const TierRecord& tier) { return !tier.identity().empty(); });
 }
 
 void SchichtungRecord::write() const {

@@ -17,7 +17,8 @@ class SingleFieldRecord {
   // Appends the identity below the target's current parent row unless it is there already; an
   // existing row is left as it is.
   void write() const {
-    if (!FindRowWithValue(Table.name, Table.identity, identity_)) AppendRow(Table.name, {{Table.identity, identity_}});
+    if (!FindRowWithValue(Table.name, Table.identity, identity_))
+      AppendRow(Table.name, {{Table.identity, identity_}});
   }
 
   const std::string& identity() const { return identity_; }

@@ -28,7 +28,8 @@ TransferProcess::TransferProcess(const TransferKindRow& kind, std::string target
                                  platform::UserInterface& ui)
     : kind_(kind),
       ui_(ui),
-      window_(ui.createProgressWindow(platform::ProgressWindowPurpose::Transfer, {kind.caption, "Start", ""})),
+      window_(
+          ui.createProgressWindow(platform::ProgressWindowPurpose::Transfer, {kind.caption, "Start", ""})),
       targetKennung_(std::move(targetKennung)) {}
 
 void TransferProcess::run(const std::vector<int32_t>& selected, int32_t targetId) {
@@ -96,7 +97,8 @@ void TransferProcess::readBiotoptypen(const BiotoptypRecord::Reading& reading, i
   });
 }
 
-void TransferProcess::collectSourceRecords(const std::vector<int32_t>& selected, BiotoptypRecords& sourceRecords) {
+void TransferProcess::collectSourceRecords(const std::vector<int32_t>& selected,
+                                           BiotoptypRecords& sourceRecords) {
   const BiotoptypRecord::Reading reading = BiotoptypRecord::sourceReading(kind_);
   for (const int32_t id : selected) {
     if (tlGetClassOf(id) == kind_.sourceClass) readBiotoptypen(reading, id, sourceRecords);
@@ -108,7 +110,9 @@ void TransferProcess::mergeBiotoptypen(BiotoptypRecords& targetRecords, Biotopty
   // collapse into one; merged source records stay in the source list.
   MergeChildList(
       targetRecords, sourceRecords,
-      [](const BiotoptypRecord& own, const BiotoptypRecord& other) { return own.mergeKey() == other.mergeKey(); },
+      [](const BiotoptypRecord& own, const BiotoptypRecord& other) {
+        return own.mergeKey() == other.mergeKey();
+      },
       [](BiotoptypRecord& target, BiotoptypRecord& source) {
         if (!target.merge(source)) throw LibraryError(unaddableAreas(target, source));
       });

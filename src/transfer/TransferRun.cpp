@@ -15,7 +15,8 @@ namespace {
 
 // The transfer stands; the user learns why its target is not marked.
 std::string TransferredButUnmarked(const UnmarkedObject& unmarked) {
-  const std::string unchecked = "Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht geprüft werden: ";
+  const std::string unchecked =
+      "Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht geprüft werden: ";
   switch (unmarked.why) {
     case UnmarkedObject::Why::NoProjectDirectory:
       return unchecked + "Tolvar nennt kein Projektverzeichnis.";

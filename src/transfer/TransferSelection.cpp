@@ -5,7 +5,8 @@
 
 namespace aggregate {
 
-std::optional<TransferSelection> CheckTransferSelection(const TransferKindRow& kind, platform::UserInterface& ui) {
+std::optional<TransferSelection> CheckTransferSelection(const TransferKindRow& kind,
+                                                        platform::UserInterface& ui) {
   TransferSelection selection;
   int32_t sources = 0;
   int32_t targets = 0;

@@ -18,6 +18,7 @@ struct TransferSelection {
 
 // Has the host iterate the selection and tells the user, in order, each rule it breaks: no
 // source object, not exactly one target object, objects of other classes; nullopt then.
-std::optional<TransferSelection> CheckTransferSelection(const TransferKindRow& kind, platform::UserInterface& ui);
+std::optional<TransferSelection> CheckTransferSelection(const TransferKindRow& kind,
+                                                        platform::UserInterface& ui);
 
 }  // namespace aggregate

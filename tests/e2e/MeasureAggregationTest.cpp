@@ -15,13 +15,13 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-class BiotopTypesOfAMeasure : public ::testing::Test {
+class BiotoptypenOfAMassnahme : public ::testing::Test {
  protected:
   void SetUp() override { project.strip(1, "M1", kClassMAS, 0, 1000); }  // 10 ha
   e2e::MeasureProject project;
 };
 
-TEST_F(BiotopTypesOfAMeasure, TheSharedAreaAndItsShare) {
+TEST_F(BiotoptypenOfAMassnahme, TheSharedAreaAndItsShare) {
   project.strip(11, "B11", kClassBT, 750, 1150);  // 4 ha, 2.5 ha of them on the measure
   // A remark longer than the first buffer the host is handed arrives whole.
   const std::string remark = "alt" + std::string(5000, '.');
@@ -35,7 +35,7 @@ TEST_F(BiotopTypesOfAMeasure, TheSharedAreaAndItsShare) {
   EXPECT_EQ(rows[0].value("Bemerkung"), remark);
 }
 
-TEST_F(BiotopTypesOfAMeasure, AreasOfOneCodeAddUp) {
+TEST_F(BiotoptypenOfAMassnahme, AreasOfOneCodeAddUp) {
   project.strip(11, "B11", kClassBT, 0, 125);
   project.strip(12, "B12", kClassBT, 200, 450);
   project.biotopRow(11, "GMF");
@@ -45,7 +45,7 @@ TEST_F(BiotopTypesOfAMeasure, AreasOfOneCodeAddUp) {
   EXPECT_EQ(project.biotopTypes("M1"), Lines{"GMF|" + localeNumber("3.75") + "|" + localeNumber("37.5")});
 }
 
-TEST_F(BiotopTypesOfAMeasure, SharesAreNotRounded) {
+TEST_F(BiotoptypenOfAMassnahme, SharesAreNotRounded) {
   project.strip(3, "M3", kClassMAS, 2000, 2300);
   project.strip(31, "B31", kClassBT, 2000, 2100);
   project.biotopRow(31, "WBA");
@@ -55,7 +55,7 @@ TEST_F(BiotopTypesOfAMeasure, SharesAreNotRounded) {
 }
 
 // B11 has two rows, so neither gets an area of its own.
-TEST_F(BiotopTypesOfAMeasure, ALaterObjectBringsTheAreaOfACode) {
+TEST_F(BiotoptypenOfAMassnahme, ALaterObjectBringsTheAreaOfACode) {
   project.strip(11, "B11", kClassBT, 0, 300);
   project.strip(12, "B12", kClassBT, 500, 900);
   project.biotopRow(11, "WBA");
@@ -67,7 +67,7 @@ TEST_F(BiotopTypesOfAMeasure, ALaterObjectBringsTheAreaOfACode) {
   EXPECT_EQ(project.tolvar().rows("M1", "BtypHtyp")[0].value("Bemerkung"), "");
 }
 
-TEST_F(BiotopTypesOfAMeasure, LowerCasePrefixesAreStripped) {
+TEST_F(BiotoptypenOfAMassnahme, LowerCasePrefixesAreStripped) {
   project.strip(11, "B11", kClassBT, 0, 300);
   for (const char* code : {"xGMF", "GMF", "XGMF", "x", "yWBA", "zOZ"}) project.biotopRow(11, code);
   project.open();
@@ -75,7 +75,7 @@ TEST_F(BiotopTypesOfAMeasure, LowerCasePrefixesAreStripped) {
   EXPECT_EQ(project.biotopTypes("M1"), (Lines{"GMF||", "GMF||", "XGMF||", "||", "WBA||", "OZ||"}));
 }
 
-TEST_F(BiotopTypesOfAMeasure, RowsFollowTheQueryNotTheDatabase) {
+TEST_F(BiotoptypenOfAMassnahme, RowsFollowTheQueryNotTheDatabase) {
   project.strip(20, "B20", kClassBT, 0, 300);
   project.strip(11, "B11", kClassBT, 400, 700);
   project.biotopRow(20, "ZWEI");

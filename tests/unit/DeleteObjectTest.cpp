@@ -31,7 +31,9 @@ class DeleteObjectDialog : public ::testing::Test {
   void answer(std::optional<std::string> text) {
     testdoubles::RecordingUserInterface ui;
     ui.answers.push_back(std::move(text));
-    EXPECT_EQ(RunExport(kCommandResult, [](platform::UserInterface& given) { DeleteBiotoptypRowByKey(given); }), -1);
+    EXPECT_EQ(
+        RunExport(kCommandResult, [](platform::UserInterface& given) { DeleteBiotoptypRowByKey(given); }),
+        -1);
     messages = ui.messages;
   }
 

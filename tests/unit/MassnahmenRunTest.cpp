@@ -49,7 +49,8 @@ class MeasureRun : public ::testing::Test {
   }
 
   void run() {
-    EXPECT_EQ(RunExport(kCommandResult, [](platform::UserInterface& ui) { AggregateSelectedMassnahmen(ui); }), -1);
+    EXPECT_EQ(RunExport(kCommandResult, [](platform::UserInterface& ui) { AggregateSelectedMassnahmen(ui); }),
+              -1);
   }
 
   static int64_t count(const std::string& function) {

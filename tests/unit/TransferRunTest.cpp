@@ -42,7 +42,8 @@ class TransferRun : public ::testing::Test {
     fakehost::hooks().getProjectDir = [](char* buffer, int32_t n) {
       return fakehost::deliver(std::filesystem::temp_directory_path().string(), buffer, n);
     };
-    EXPECT_EQ(RunExport(kCommandResult, [&](platform::UserInterface& given) { RunTransfer(kind, given); }), -1);
+    EXPECT_EQ(RunExport(kCommandResult, [&](platform::UserInterface& given) { RunTransfer(kind, given); }),
+              -1);
   }
 
   bool called(const std::string& function) const {

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "platform/ChangeListConnection.h"
-#include "platform/windows/ConnectionString.h"
 #include "platform/ChangeListReasons.h"
 #include "platform/windows/AdoConnection.h"
 #include "platform/windows/ComError.h"
+#include "platform/windows/ConnectionString.h"
 #include "platform/windows/WideText.h"
 #include "platform/windows/Win32Handles.h"
 
@@ -113,9 +113,9 @@ class AdoChangeList final : public ChangeListConnection {
 
 std::unique_ptr<ChangeListConnection> connectChangeList(const std::string& directory) {
   // The Data Source is the folder, not the file: Jet's dBase driver takes each file as a table.
-  const std::string connectionString = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
-                                       win32::connectionStringValue(directory) +
-                                       ";Extended Properties=DBASE III;";
+  const std::string connectionString =
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + win32::connectionStringValue(directory) +
+      ";Extended Properties=DBASE III;";
   const bool endsWithDelimiter = !directory.empty() && directory.back() == '\\';
   return std::make_unique<AdoChangeList>(connectionString,
                                          directory + (endsWithDelimiter ? "" : "\\") + "TA_LIST.DBF");

@@ -51,8 +51,9 @@ class AdoProjectDatabase final : public ProjectDatabase {
 }  // namespace
 
 std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string& path) {
-  return std::make_unique<AdoProjectDatabase>("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
-                                              win32::connectionStringValue(path) + ";Persist Security Info=False");
+  return std::make_unique<AdoProjectDatabase>(
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + win32::connectionStringValue(path) +
+      ";Persist Security Info=False");
 }
 
 }  // namespace aggregate::platform

@@ -32,17 +32,9 @@ std::string connectionFailure(const std::function<void()>& connect) {
   return {};
 }
 
-void connectProject() {
-  connectProjectDatabase(
-      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + kDatabase + ";Persist Security Info=False",
-      kDatabase);
-}
+void connectProject() { connectProjectDatabase(kDatabase); }
 
-void connectChanges() {
-  connectChangeList(
-      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + kDirectory + ";Extended Properties=DBASE III;",
-      kDirectory);
-}
+void connectChanges() { connectChangeList(kDirectory); }
 
 // A thread routine is stdcall on 32-bit x86; a plain lambda would not be.
 DWORD WINAPI runBody(void* body) {

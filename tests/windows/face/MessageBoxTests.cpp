@@ -43,8 +43,8 @@ void messageBoxTests(Context& context) {
   context.run.run("a box over a progress window blocks every window of the program", [&](Checks& checks) {
     const HWND other = CreateWindowExW(0, L"STATIC", L"Hauptfenster", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                        300, 200, nullptr, nullptr, nullptr, nullptr);
-    auto progress =
-        ui().createProgressWindow(aggregate::platform::ProgressWindowPurpose::Transfer, {"Fortschritt", "", ""});
+    auto progress = ui().createProgressWindow(aggregate::platform::ProgressWindowPurpose::Transfer,
+                                              {"Fortschritt", "", ""});
     progress->show();
     const HWND shown = wintest::findWindow(L"Fortschritt");
     ExpectedDialog expected;
