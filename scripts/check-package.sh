@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-version=$(sed -n 's/^project(aggregate VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(bash scripts/project-version.sh)
 name="aggregate-$version-windows"
 zipfile="${1:-dist/$name.zip}"
 fail() { echo "check-package: $*" >&2; exit 1; }

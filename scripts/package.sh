@@ -7,8 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="${JOBS:-$(nproc)}"
 
-version=$(sed -n 's/^project(aggregate VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "package: no project version in CMakeLists.txt" >&2; exit 1; }
+version=$(bash scripts/project-version.sh)
 name="aggregate-$version-windows"
 
 [ -f build/windows-i686/CMakeCache.txt ] || cmake --preset windows-i686 >/dev/null

@@ -1,47 +1,18 @@
 // Console face of the user interface: every dialog and window leaves a trace on standard
 // error (UTF-8); the input dialog reads its answer from standard input. On a terminal a progress
 // window is one line redrawn in place instead of its trace lines.
-#include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "platform/UserInterface.h"
-#include "platform/linux/TerminalProgressLine.h"
+#include "platform/linux/ConsoleOutput.h"
+#include "platform/linux/ConsoleProgressWindows.h"
 
 namespace aggregate::platform {
 
 namespace {
-
-constexpr const char* kToLineStartAndErase = "\r\x1b[K";
-
-void writeToStandardError(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fflush(stderr);
-}
-
-std::size_t terminalColumns() {
-  winsize size{};
-  if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col < 2) return 0;
-  return static_cast<std::size_t>(size.ws_col) - 1;  // the last column would wrap on some terminals
-}
-
-// The progress line on screen, if any: a message written meanwhile erases it and draws it again below.
-const TerminalProgressLine* liveLine = nullptr;
-
-void drawLiveLine() {
-  if (liveLine == nullptr) return;
-  writeToStandardError(kToLineStartAndErase +
-                       liveLine->line(TerminalProgressLine::Clock::now(), terminalColumns()));
-}
-
-void writeTraceLine(const std::string& utf8Line) {
-  writeToStandardError((liveLine != nullptr ? kToLineStartAndErase : "") + utf8Line + "\n");
-  drawLiveLine();
-}
 
 const char* tagOf(MessageKind kind) {
   switch (kind) {
@@ -55,129 +26,6 @@ const char* tagOf(MessageKind kind) {
   return "[Meldung] ";
 }
 
-volatile std::sig_atomic_t interruptReceived = 0;
-
-extern "C" void onInterrupt(int) { interruptReceived = 1; }
-
-// Ctrl-C presses the Cancel button of the window that installed this, for as long as it is shown.
-class InterruptAsCancel {
- public:
-  InterruptAsCancel() {
-    interruptReceived = 0;
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous_);
-  }
-  ~InterruptAsCancel() { sigaction(SIGINT, &previous_, nullptr); }
-  InterruptAsCancel(const InterruptAsCancel&) = delete;
-  InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
-
-  static bool take() {
-    const bool received = interruptReceived != 0;
-    interruptReceived = 0;
-    return received;
-  }
-
- private:
-  struct sigaction previous_ {};
-};
-
-// The trace of the console contract: one line per event, for logs, pipes and tests.
-class TraceProgressWindow final : public ProgressWindow {
- public:
-  explicit TraceProgressWindow(const ProgressWindowTexts& texts)
-      : caption_(texts.caption), cancellable_(!texts.cancelCaption.empty()) {}
-  ~TraceProgressWindow() override { close(); }
-
-  void show() override {
-    if (shown_) return;
-    shown_ = true;
-    writeTraceLine("[Fenster] " + caption_);
-    if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
-  }
-
-  void close() override {
-    if (!shown_) return;
-    shown_ = false;
-    interrupt_.reset();
-    writeTraceLine("[Fenster zu] " + caption_);
-  }
-
-  void setStatus(const std::string& text) override {
-    if (shown_) writeTraceLine("[Status] " + text);
-  }
-
-  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
-
-  void processMessages() override {
-    if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) cancelHandler_();
-  }
-
- private:
-  std::string caption_;
-  bool cancellable_;
-  bool shown_ = false;
-  std::function<void()> cancelHandler_;
-  std::unique_ptr<InterruptAsCancel> interrupt_;
-};
-
-// A person watching: one live line while shown, a summary line once closed.
-class TerminalProgressWindow final : public ProgressWindow {
- public:
-  explicit TerminalProgressWindow(const ProgressWindowTexts& texts)
-      : line_(texts.caption, !texts.cancelCaption.empty(), TerminalProgressLine::Clock::now()),
-        caption_(texts.caption),
-        label_(texts.label),
-        cancellable_(!texts.cancelCaption.empty()) {}
-  ~TerminalProgressWindow() override { close(); }
-
-  void show() override {
-    if (shown_) return;
-    shown_ = true;
-    line_ = TerminalProgressLine(caption_, cancellable_, TerminalProgressLine::Clock::now());
-    line_.setLabel(label_);
-    hiddenLine_ = liveLine;
-    liveLine = &line_;
-    drawLiveLine();
-    if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
-  }
-
-  void close() override {
-    if (!shown_) return;
-    shown_ = false;
-    interrupt_.reset();
-    liveLine = hiddenLine_;
-    writeToStandardError(kToLineStartAndErase + line_.summary(TerminalProgressLine::Clock::now()) + "\n");
-    drawLiveLine();
-  }
-
-  void setStatus(const std::string& text) override {
-    label_ = text;
-    line_.setLabel(label_);
-    if (shown_) drawLiveLine();
-  }
-
-  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
-
-  void processMessages() override {
-    if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) {
-      line_.markCancelled();
-      cancelHandler_();
-    }
-  }
-
- private:
-  TerminalProgressLine line_;
-  std::string caption_;
-  std::string label_;
-  bool cancellable_;
-  bool shown_ = false;
-  const TerminalProgressLine* hiddenLine_ = nullptr;
-  std::function<void()> cancelHandler_;
-  std::unique_ptr<InterruptAsCancel> interrupt_;
-};
-
 class ConsoleUserInterface final : public UserInterface {
  public:
   void showMessage(MessageKind kind, const std::string& text) override {
@@ -185,7 +33,7 @@ class ConsoleUserInterface final : public UserInterface {
     bool first = true;
     while (true) {
       const auto end = text.find("\r\n", start);
-      writeTraceLine((first ? tagOf(kind) : "  ") + text.substr(start, end - start));
+      console::writeTraceLine((first ? tagOf(kind) : "  ") + text.substr(start, end - start));
       first = false;
       if (end == std::string::npos) break;
       start = end + 2;
@@ -198,7 +46,7 @@ class ConsoleUserInterface final : public UserInterface {
 
   std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                      const std::string& preset) override {
-    writeTraceLine("[Eingabe] " + title + ": " + prompt + " [" + preset + "]");
+    console::writeTraceLine("[Eingabe] " + title + ": " + prompt + " [" + preset + "]");
     std::string answer;
     if (!std::getline(std::cin, answer)) {
       std::cin.clear();
@@ -211,8 +59,8 @@ class ConsoleUserInterface final : public UserInterface {
   // The console has one kind of progress window, whatever it is for.
   std::unique_ptr<ProgressWindow> createProgressWindow(ProgressWindowPurpose,
                                                        const ProgressWindowTexts& texts) override {
-    if (isatty(STDERR_FILENO) != 0) return std::make_unique<TerminalProgressWindow>(texts);
-    return std::make_unique<TraceProgressWindow>(texts);
+    if (isatty(STDERR_FILENO) != 0) return std::make_unique<console::TerminalProgressWindow>(texts);
+    return std::make_unique<console::TraceProgressWindow>(texts);
   }
 
   void setWaitCursor(bool) override {}
