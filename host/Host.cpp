@@ -4,6 +4,7 @@
 
 #include "ChangeList.h"
 #include "HostApiBarrier.h"
+#include "ObjectsFile.h"
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
@@ -163,6 +164,48 @@ void Host::setNotifyOwnWrites(bool on) { session_->notifyOwnWrites = on; }
 bool Host::notifyOwnWrites() const { return session_->notifyOwnWrites; }
 std::map<std::string, std::string, CaseInsensitiveLess> Host::handlers() const {
   return session_->project().config.handlers;
+}
+
+std::int32_t Host::addObject(const std::string& kennung, std::int32_t classCode, const std::string& wkt) {
+  requireWritable("Hinzufügen von " + kennung);
+  if (kennung.empty()) throw HostError("Ein Objekt braucht eine Kennung.");
+  std::int32_t id = 0;
+  atomically([&] {
+    const GeosContext& geos = session_->geos();
+    GeoObject object{session_->project().objects.nextFreeId(), kennung, classCode, {}, "null", false};
+    if (!wkt.empty()) {
+      object.geometry = geos.fromWkt(wkt);
+      object.geometryJson = geos.toGeoJson(object.geometry);
+      repairIfInvalid(object, geos);
+    }
+    id = object.id;
+    session_->addObject(std::move(object));
+  });
+  return id;
+}
+
+std::int64_t Host::addRow(const std::string& kennung, const std::string& table, const FieldValues& fields) {
+  requireWritable("Hinzufügen einer Zeile zu " + kennung);
+  std::int64_t key = 0;
+  atomically([&] {
+    AttributeStore& store = session_->project().store;
+    const AttributeTable* t = store.table(table);
+    if (t == nullptr) throw HostError("unknown table '" + table + "'");
+    std::vector<Value> values(t->columns().size());
+    for (const auto& [field, value] : fields) {
+      auto column = t->columnIndex(field);
+      if (!column) throw HostError(t->name() + " has no field '" + field + "'");
+      values[*column] = value;
+    }
+    key = store.insert(*t, session_->requireObject(kennung).id, std::nullopt, std::move(values));
+  });
+  return key;
+}
+
+std::vector<std::string> Host::columnsOf(const std::string& table) const {
+  const AttributeTable* t = session_->project().store.table(table);
+  if (t == nullptr) throw HostError("unknown table '" + table + "'");
+  return t->columns();
 }
 
 std::vector<ObjectSummary> Host::objects() const {

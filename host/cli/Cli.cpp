@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <array>
+#include <iostream>
 
 #include "CommandLine.h"
+#include "GeoPackageExport.h"
+#include "GisImporter.h"
+#include "ImportProject.h"
 #include "Printing.h"
 #include "RenderPainter.h"
 #include "RenderScene.h"
+#include "ReportCommand.h"
 
 namespace tolvar {
 
@@ -18,7 +23,7 @@ class CommandRunner {
  public:
   CommandRunner(const CommandLine& line, std::ostream& out, std::ostream& err,
                 const std::filesystem::path& defaultPlugin)
-      : line_(line), out_(out), defaultPlugin_(defaultPlugin), host_(line.projectDir) {
+      : line_(line), out_(out), err_(err), defaultPlugin_(defaultPlugin), host_(line.projectDir) {
     host_.failCall(line.failCall);
     if (line.unnamedResults) {
       host::setUnnamedResults(*line.unnamedResults);
@@ -58,6 +63,12 @@ class CommandRunner {
       createChangeList(a);
     } else if (name == "render") {
       paintToFile(collectRenderScene(host_, a[0]), a[1]);
+    } else if (name == "import") {
+      out_ << GisImporter(host_, err_, stderrIsTerminal()).run(parseImportOptions(a)) << "\n";
+    } else if (name == "report") {
+      out_ << writeReport(host_, parseReportOptions(a)) << "\n";
+    } else if (name == "export") {
+      out_ << exportGeoPackage(host_, parseExportOptions(a)) << "\n";
     } else if (name == "calls") {
       for (const auto& [function, count] : host_.callCounts()) out_ << function << "\t" << count << "\n";
     }
@@ -66,8 +77,11 @@ class CommandRunner {
  private:
   const CommandLine& line_;
   std::ostream& out_;
+  std::ostream& err_;
   std::filesystem::path defaultPlugin_;
   host::Host host_;
+
+  bool stderrIsTerminal() const { return err_.rdbuf() == std::cerr.rdbuf() && isatty(STDERR_FILENO) == 1; }
 
   void ensurePlugin() {
     if (!host_.pluginLoaded()) host_.loadPlugin(line_.plugin.value_or(defaultPlugin_));
@@ -110,8 +124,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return 0;
   }
   try {
+    ImportProject madeForImport(line);
     CommandRunner runner(line, out, err, defaultPlugin);
-    for (const Command& command : line.commands) runner.run(command);
+    for (const Command& command : line.commands) {
+      runner.run(command);
+      madeForImport.keep();
+    }
     if (runner.hostFailed()) return 1;
   } catch (const std::exception& e) {
     out.flush();

@@ -3,7 +3,10 @@
 #include <charconv>
 #include <map>
 
+#include "GeoPackageExport.h"
+#include "GisImporter.h"
 #include "RenderPainter.h"
+#include "ReportCommand.h"
 #include "UnnamedResults.h"
 
 namespace tolvar {
@@ -25,6 +28,12 @@ const char* const kUsage =
     "  calls                                     host API calls counted so far\n"
     "  render <Kennung> <file.svg|file.png>      draw the object with what lies on it and its\n"
     "                                            aggregated rows\n"
+    "  import <source> --class BT|GB|BK|FSN|MAS|FT|FP --kennung FIELD [--layer NAME]\n"
+    "                                            add the features of a GIS file as objects\n"
+    "  report [--balance] <file.csv> [<Kennung>...]\n"
+    "                                            measures' biotope types and species (--balance:\n"
+    "                                            area balance of BK/GB/FSN objects) as a table\n"
+    "  export <file.gpkg> [--srs CODE]           measures, BT pieces and find sites as a GeoPackage\n"
     "The plug-in defaults to aggregate.so next to this program.\n"
     "--fail-call N makes the N-th host API call of the session fail as the host may let it fail.\n"
     "--unnamed-results natural|zero|one|random[:SEED] answers the results the contract leaves open\n"
@@ -52,6 +61,9 @@ const std::map<std::string, Arity>& arities() {
       {"calls", {0, 0}},
       {"changelist-create", {0, many}},
       {"render", {2, 2}},
+      {"import", {5, 7}},
+      {"report", {1, many}},
+      {"export", {1, 3}},
   };
   return table;
 }
@@ -76,6 +88,9 @@ void check(const Command& command) {
   if (command.name == "render" && !pictureFormatOf(command.args[1])) {
     throw UsageError("render writes a .svg or a .png file");
   }
+  if (command.name == "import") parseImportOptions(command.args);
+  if (command.name == "report") parseReportOptions(command.args);
+  if (command.name == "export") parseExportOptions(command.args);
   if (command.name == "changelist-create" && count % 2 != 0) {
     throw UsageError("changelist-create takes pairs of Kennung and state");
   }

@@ -1,0 +1,217 @@
+#include "GeoPackageExport.h"
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+#include "BiotopeRows.h"
+#include "ClassCodes.h"
+#include "CommandLine.h"
+#include "GdalScope.h"
+#include "RenderScene.h"
+
+namespace tolvar {
+
+namespace {
+
+using FieldValue = std::variant<std::string, std::optional<double>>;
+using Fields = std::vector<std::pair<const char*, FieldValue>>;
+
+class Layer {
+ public:
+  Layer(GDALDataset& dataset, const char* name, OGRSpatialReference* srs, OGRwkbGeometryType type,
+        const std::vector<std::pair<const char*, OGRFieldType>>& fields)
+      : layer_(dataset.CreateLayer(name, type == wkbNone ? nullptr : srs, type)) {
+    if (layer_ == nullptr) fail(name);
+    for (const auto& [field, fieldType] : fields) {
+      OGRFieldDefn definition(field, fieldType);
+      if (layer_->CreateField(&definition) != OGRERR_NONE) fail(name);
+    }
+  }
+
+  void add(std::unique_ptr<OGRGeometry> geometry, const Fields& fields) {
+    OGRFeatureUniquePtr feature(OGRFeature::CreateFeature(layer_->GetLayerDefn()));
+    if (geometry) feature->SetGeometryDirectly(geometry.release());
+    for (const auto& [field, value] : fields) {
+      if (const auto* text = std::get_if<std::string>(&value)) {
+        feature->SetField(field, text->c_str());
+      } else if (const auto& number = std::get<std::optional<double>>(value)) {
+        feature->SetField(field, *number);
+      } else {
+        feature->SetFieldNull(feature->GetFieldIndex(field));
+      }
+    }
+    if (layer_->CreateFeature(feature.get()) != OGRERR_NONE) fail(layer_->GetName());
+    ++count_;
+  }
+
+  std::size_t count() const { return count_; }
+
+ private:
+  OGRLayer* layer_;
+  std::size_t count_ = 0;
+
+  [[noreturn]] static void fail(const std::string& name) {
+    throw host::HostError("Der Layer " + name + " ließ sich nicht schreiben" + GdalScope::lastMessage() +
+                          ".");
+  }
+};
+
+// Render's shapes are rings without their nesting; GDAL tells shells from holes again.
+std::unique_ptr<OGRGeometry> multiPolygonOf(const MapShape& shape) {
+  std::vector<std::unique_ptr<OGRPolygon>> rings;
+  for (const MapPath& path : shape) {
+    if (!path.closed || path.points.size() < 4) continue;
+    auto ring = std::make_unique<OGRLinearRing>();
+    for (const MapPoint& p : path.points) ring->addPoint(p.x, p.y);
+    rings.push_back(std::make_unique<OGRPolygon>());
+    rings.back()->addRingDirectly(ring.release());
+  }
+  if (rings.empty()) return nullptr;
+  std::vector<OGRGeometry*> polygons;  // organizePolygons takes them over
+  for (auto& polygon : rings) polygons.push_back(polygon.release());
+  int valid = 0;
+  std::unique_ptr<OGRGeometry> organized(
+      OGRGeometryFactory::organizePolygons(polygons.data(), static_cast<int>(polygons.size()), &valid));
+  return std::unique_ptr<OGRGeometry>(OGRGeometryFactory::forceToMultiPolygon(organized.release()));
+}
+
+std::string codesOf(const std::vector<BiotopeRow>& rows) {
+  std::string codes;
+  for (const BiotopeRow& row : rows) codes += (codes.empty() ? "" : ", ") + row.code;
+  return codes;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+// Without a system the GeoPackage would call the coordinates degrees of an undefined geographic one.
+OGRSpatialReference systemOf(const ExportOptions& options) {
+  OGRSpatialReference srs;
+  if (options.srs) {
+    if (srs.SetFromUserInput(options.srs->c_str()) != OGRERR_NONE)
+      throw host::HostError("Das Koordinatensystem " + *options.srs + " ist GDAL unbekannt" +
+                            GdalScope::lastMessage() + ".");
+  } else {
+    srs.SetLocalCS("Projektkoordinaten (Meter)");
+    srs.SetLinearUnits(SRS_UL_METER, 1.0);
+  }
+  return srs;
+}
+
+// Removes the half-written file unless the export got through.
+struct PartialFile {
+  std::filesystem::path path;
+  bool done = false;
+  ~PartialFile() {
+    std::error_code ignored;
+    if (!done) std::filesystem::remove(path, ignored);
+  }
+};
+
+}  // namespace
+
+ExportOptions parseExportOptions(const std::vector<std::string>& args) {
+  if (args.size() == 3 && args[1] == "--srs") return {args[0], args[2]};
+  if (args.size() != 1) throw UsageError("export nimmt eine Datei und höchstens --srs CODE");
+  return {args[0], std::nullopt};
+}
+
+std::string exportGeoPackage(host::Host& host, const ExportOptions& options) {
+  GdalScope gdal;
+  const std::filesystem::path& file = options.file;
+  OGRSpatialReference srs = systemOf(options);
+  GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("GPKG");
+  if (driver == nullptr) throw host::HostError("GDAL kann hier keine GeoPackages schreiben.");
+  PartialFile partial{file.parent_path() / (file.stem().string() + ".partial.gpkg")};
+  std::filesystem::remove(partial.path);
+  std::size_t measureCount = 0;
+  std::size_t pieceCount = 0;
+  std::size_t siteCount = 0;
+  {
+    GDALDatasetUniquePtr dataset(driver->Create(partial.path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    if (!dataset) {
+      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht anlegen" +
+                            GdalScope::lastMessage() + ".");
+    }
+    Layer measures(
+        *dataset, "massnahmen", &srs, wkbMultiPolygon,
+        {{"kennung", OFTString}, {"flaeche_ha", OFTReal}, {"biotoptypen", OFTString}, {"arten", OFTString}});
+    Layer rows(*dataset, "massnahmen_biotoptypen", &srs, wkbNone,
+               {{"massnahme", OFTString},
+                {"biotoptyp", OFTString},
+                {"oekotyp", OFTString},
+                {"p62_typ", OFTString},
+                {"bemerkung", OFTString},
+                {"flaeche_ha", OFTReal},
+                {"anteil_prozent", OFTReal}});
+    Layer pieces(*dataset, "bt_teilflaechen", &srs, wkbMultiPolygon,
+                 {{"massnahme", OFTString},
+                  {"bt_objekt", OFTString},
+                  {"biotoptyp", OFTString},
+                  {"flaeche_ha", OFTReal},
+                  {"anteil_prozent", OFTReal}});
+    Layer sites(*dataset, "fundorte", &srs, wkbPoint,
+                {{"kennung", OFTString}, {"klasse", OFTString}, {"arten", OFTString}});
+
+    // One transaction: a GeoPackage commits each feature on its own otherwise.
+    if (dataset->StartTransaction() != OGRERR_NONE)
+      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht schreiben" +
+                            GdalScope::lastMessage() + ".");
+    for (const host::ObjectSummary& object : host.objects()) {
+      if (object.temporary) continue;
+      if (object.classCode == host::kClassMAS) {
+        // Nothing lies on a measure without geometry; its rows are written all the same.
+        const RenderScene scene =
+            object.geoType != 0 ? collectRenderScene(host, object.kennung) : RenderScene{};
+        const std::vector<BiotopeRow> biotopes = biotopeRowsOf(host, object.kennung, SpeciesCarrier::Left);
+        measures.add(multiPolygonOf(scene.outline),
+                     {{"kennung", object.kennung},
+                      {"flaeche_ha", object.areaHectares},
+                      {"biotoptypen", codesOf(biotopes)},
+                      {"arten", speciesText(speciesOf(host, object.kennung))}});
+        for (const BiotopeRow& row : biotopes) {
+          rows.add(nullptr, {{"massnahme", object.kennung},
+                             {"biotoptyp", row.code},
+                             {"oekotyp", row.oekotyp},
+                             {"p62_typ", row.p62},
+                             {"bemerkung", row.remark},
+                             {"flaeche_ha", row.hectares},
+                             {"anteil_prozent", row.share}});
+        }
+        for (const BiotopPiece& piece : scene.biotopes) {
+          pieces.add(multiPolygonOf(piece.onObject), {{"massnahme", object.kennung},
+                                                      {"bt_objekt", piece.kennung},
+                                                      {"biotoptyp", piece.code},
+                                                      {"flaeche_ha", piece.hectares},
+                                                      {"anteil_prozent", piece.share}});
+        }
+      } else if ((object.classCode == host::kClassFT || object.classCode == host::kClassFP) &&
+                 object.geoType != 0) {
+        const FindSite site = collectRenderScene(host, object.kennung).sites.front();
+        sites.add(std::make_unique<OGRPoint>(site.at.x, site.at.y),
+                  {{"kennung", site.kennung},
+                   {"klasse", host::className(object.classCode)},
+                   {"arten", joined(site.species)}});
+      }
+    }
+    if (dataset->CommitTransaction() != OGRERR_NONE)
+      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht schreiben" +
+                            GdalScope::lastMessage() + ".");
+    measureCount = measures.count();
+    pieceCount = pieces.count();
+    siteCount = sites.count();
+  }
+  std::filesystem::rename(partial.path, file);
+  partial.done = true;
+  return "GeoPackage " + file.string() + " geschrieben: " + std::to_string(measureCount) + " Maßnahmen, " +
+         std::to_string(pieceCount) + " BT-Teilflächen, " + std::to_string(siteCount) + " Fundorte.";
+}
+
+}  // namespace tolvar

@@ -1,0 +1,313 @@
+#include "GisImporter.h"
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <memory>
+
+#include "ClassCodes.h"
+#include "CommandLine.h"
+#include "GdalScope.h"
+#include "ProgressLine.h"
+
+namespace tolvar {
+
+namespace {
+
+// Shapefiles cut field names to this many characters.
+constexpr std::size_t kShapefileNameWidth = 10;
+// A message names this many Kennungen at most; a long list helps nobody in one line.
+constexpr std::size_t kNamesShown = 10;
+
+const std::int32_t kImportableClasses[] = {host::kClassBT,  host::kClassGB, host::kClassBK, host::kClassFSN,
+                                           host::kClassMAS, host::kClassFT, host::kClassFP};
+
+// The tables whose rows belong to an object itself. Detail rows (a second biotope type, layers,
+// species lists) hang below a parent row and cannot come from one feature. A measure's biotope
+// types are the aggregation's to write.
+std::vector<std::string> tablesOfClass(std::int32_t classCode) {
+  if (classCode == host::kClassFT) return {"Tierliste", "LINFOS2"};
+  if (classCode == host::kClassFP) return {"Pflanzenliste", "LINFOS2"};
+  if (classCode == host::kClassMAS) return {"LINFOS2"};
+  return {"BtypHtyp", "LINFOS2"};
+}
+
+struct ColumnSource {
+  std::string column;
+  int field = -1;
+};
+
+struct TableSource {
+  std::string table;
+  std::vector<ColumnSource> columns;
+};
+
+struct PlannedObject {
+  GIntBig fid = 0;
+  std::string kennung;
+  std::string wkt;
+  std::vector<std::pair<std::string, host::FieldValues>> rows;
+};
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) text += (i == 0 ? "" : ", ") + names[i];
+  if (names.size() > kNamesShown) text += " und " + std::to_string(names.size() - kNamesShown) + " weitere";
+  return text;
+}
+
+std::string fieldNames(const OGRFeatureDefn& defn) {
+  std::vector<std::string> names;
+  for (int i = 0; i < defn.GetFieldCount(); ++i) names.push_back(defn.GetFieldDefn(i)->GetNameRef());
+  return names.empty() ? "keine" : joined(names);
+}
+
+// The source field for a column: the same name in any case, else a Shapefile's cut name when no
+// other column of the table begins the same way.
+int fieldFor(const OGRFeatureDefn& defn, const std::string& column, const std::vector<std::string>& columns) {
+  for (int i = 0; i < defn.GetFieldCount(); ++i) {
+    if (host::equalsIgnoringCase(defn.GetFieldDefn(i)->GetNameRef(), column)) return i;
+  }
+  if (column.size() <= kShapefileNameWidth) return -1;
+  const std::string cut = column.substr(0, kShapefileNameWidth);
+  const auto sharing = std::count_if(columns.begin(), columns.end(), [&](const std::string& other) {
+    return other.size() > kShapefileNameWidth &&
+           host::equalsIgnoringCase(other.substr(0, kShapefileNameWidth), cut);
+  });
+  if (sharing != 1) return -1;
+  for (int i = 0; i < defn.GetFieldCount(); ++i) {
+    if (host::equalsIgnoringCase(defn.GetFieldDefn(i)->GetNameRef(), cut)) return i;
+  }
+  return -1;
+}
+
+std::vector<TableSource> tableSources(const host::Host& host, const OGRFeatureDefn& defn,
+                                      std::int32_t classCode) {
+  std::vector<TableSource> sources;
+  const std::vector<std::string> tables = host.tableNames();
+  for (const std::string& table : tablesOfClass(classCode)) {
+    const bool present = std::any_of(tables.begin(), tables.end(), [&](const std::string& name) {
+      return host::equalsIgnoringCase(name, table);
+    });
+    if (!present) continue;
+    TableSource source{table, {}};
+    const std::vector<std::string> columns = host.columnsOf(table);
+    for (const std::string& column : columns) {
+      const int field = fieldFor(defn, column, columns);
+      if (field >= 0) source.columns.push_back({column, field});
+    }
+    if (!source.columns.empty()) sources.push_back(std::move(source));
+  }
+  return sources;
+}
+
+std::vector<std::string> unusedFields(const OGRFeatureDefn& defn, int kennungField,
+                                      const std::vector<TableSource>& tables) {
+  std::vector<std::string> unused;
+  for (int i = 0; i < defn.GetFieldCount(); ++i) {
+    const bool used =
+        i == kennungField || std::any_of(tables.begin(), tables.end(), [&](const TableSource& t) {
+          return std::any_of(t.columns.begin(), t.columns.end(),
+                             [&](const ColumnSource& c) { return c.field == i; });
+        });
+    if (!used) unused.push_back(defn.GetFieldDefn(i)->GetNameRef());
+  }
+  return unused;
+}
+
+// Values are texts in the project; a real number is written as short as it reads back exactly.
+std::optional<std::string> textOf(OGRFeature& feature, int field) {
+  if (!feature.IsFieldSetAndNotNull(field)) return std::nullopt;
+  if (feature.GetFieldDefnRef(field)->GetType() == OFTReal) {
+    char digits[32];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, feature.GetFieldAsDouble(field));
+    if (error == std::errc()) return std::string(digits, end);
+  }
+  std::string text = feature.GetFieldAsString(field);
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+// The project keeps plane geometry without curves; every digit is kept so areas come out as GDAL
+// computes them.
+std::string wktOf(OGRFeature& feature) {
+  std::unique_ptr<OGRGeometry> geometry(feature.StealGeometry());
+  if (!geometry || geometry->IsEmpty()) return {};
+  if (geometry->hasCurveGeometry()) geometry.reset(geometry->getLinearGeometry());
+  geometry->flattenTo2D();
+  OGRWktOptions options;
+  options.variant = wkbVariantIso;
+  options.precision = 17;
+  options.round = false;
+  options.format = OGRWktFormat::G;
+  return geometry->exportToWkt(options);
+}
+
+std::string trimmed(std::string text) {
+  const auto isBlank = [](unsigned char c) { return c <= ' '; };
+  while (!text.empty() && isBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
+  const auto first = std::find_if_not(text.begin(), text.end(),
+                                      [&](char c) { return isBlank(static_cast<unsigned char>(c)); });
+  return {first, text.end()};
+}
+
+OGRLayer& layerOf(GDALDataset& source, const ImportOptions& options) {
+  const std::string name = options.source.string();
+  if (options.layer) {
+    OGRLayer* layer = source.GetLayerByName(options.layer->c_str());
+    if (layer == nullptr)
+      throw host::HostError("Die Quelle " + name + " hat keinen Layer " + *options.layer + ".");
+    return *layer;
+  }
+  std::vector<std::string> layers;
+  for (int i = 0; i < source.GetLayerCount(); ++i) layers.push_back(source.GetLayer(i)->GetName());
+  if (layers.empty()) throw host::HostError("Die Quelle " + name + " enthält keinen Layer.");
+  if (layers.size() > 1) {
+    throw host::HostError("Die Quelle " + name + " hat mehrere Layer (" + joined(layers) +
+                          "); bitte einen mit --layer wählen.");
+  }
+  return *source.GetLayer(0);
+}
+
+// Hectares need metres: a source in degrees (or feet) would give areas off by orders of magnitude.
+void requireMetres(OGRLayer& layer, const std::string& name) {
+  const OGRSpatialReference* srs = layer.GetSpatialRef();
+  if (srs == nullptr) return;  // taken to be in the project's metre grid
+  const std::string system = srs->GetName() != nullptr ? srs->GetName() : "unbekannt";
+  if (srs->IsGeographic()) {
+    throw host::HostError("Die Quelle " + name + " liegt in einem geographischen Koordinatensystem (" +
+                          system +
+                          ", Grad); Flächen in Hektar brauchen Meter. Bitte vorher in ein metrisches "
+                          "Koordinatensystem umprojizieren, z. B. mit ogr2ogr -t_srs EPSG:25832.");
+  }
+  if (srs->IsProjected() && std::abs(srs->GetLinearUnits() - 1.0) > 1e-9) {
+    throw host::HostError("Die Quelle " + name + " misst nicht in Metern (" + system +
+                          "); bitte vorher in ein metrisches Koordinatensystem umprojizieren.");
+  }
+}
+
+void refuseBadKennungen(const host::Host& host, const std::vector<PlannedObject>& planned,
+                        const std::string& field) {
+  std::vector<std::string> empty;
+  std::vector<std::string> repeated;
+  std::vector<std::string> taken;
+  std::map<std::string, int> seen;
+  for (const PlannedObject& object : planned) {
+    if (object.kennung.empty()) {
+      empty.push_back(std::to_string(object.fid));
+      continue;
+    }
+    if (++seen[object.kennung] == 2) repeated.push_back(object.kennung);
+    if (seen[object.kennung] == 1 && host.exists(object.kennung)) taken.push_back(object.kennung);
+  }
+  if (!empty.empty()) {
+    throw host::HostError(std::to_string(empty.size()) + " Objekt(e) ohne Kennung im Feld " + field +
+                          " (Feature " + joined(empty) + "); es wurde nichts importiert.");
+  }
+  if (!repeated.empty()) {
+    throw host::HostError("Kennungen mehrfach im Feld " + field + ": " + joined(repeated) +
+                          "; es wurde nichts importiert.");
+  }
+  if (!taken.empty()) {
+    throw host::HostError("Diese Kennungen gibt es im Projekt schon: " + joined(taken) +
+                          "; es wurde nichts importiert.");
+  }
+}
+
+}  // namespace
+
+ImportOptions parseImportOptions(const std::vector<std::string>& args) {
+  ImportOptions options;
+  if (args.empty() || args[0].rfind("--", 0) == 0) throw UsageError("import: die Quelle fehlt");
+  options.source = args[0];
+  for (std::size_t i = 1; i < args.size(); i += 2) {
+    if (i + 1 == args.size()) throw UsageError("import: " + args[i] + " braucht einen Wert");
+    const std::string& value = args[i + 1];
+    if (args[i] == "--class") {
+      for (const std::int32_t code : kImportableClasses) {
+        if (host::className(code) == value) options.classCode = code;
+      }
+      if (options.classCode == 0) throw UsageError("import: --class nimmt BT, GB, BK, FSN, MAS, FT oder FP");
+    } else if (args[i] == "--kennung") {
+      options.kennungField = value;
+    } else if (args[i] == "--layer") {
+      options.layer = value;
+    } else {
+      throw UsageError("import: unbekannte Angabe " + args[i]);
+    }
+  }
+  if (options.classCode == 0 || options.kennungField.empty())
+    throw UsageError("import braucht --class und --kennung");
+  return options;
+}
+
+GisImporter::GisImporter(host::Host& host, std::ostream& err, bool terminal)
+    : host_(host), err_(err), terminal_(terminal) {}
+
+std::string GisImporter::run(const ImportOptions& options) {
+  GdalScope gdal;
+  const std::string name = options.source.string();
+  GDALDatasetUniquePtr source(GDALDataset::Open(name.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+  if (!source) {
+    throw host::HostError("Die Quelle " + name + " lässt sich nicht als Vektordaten lesen" +
+                          GdalScope::lastMessage() + ".");
+  }
+  OGRLayer& layer = layerOf(*source, options);
+  requireMetres(layer, name);
+  const OGRFeatureDefn& defn = *layer.GetLayerDefn();
+  const int kennungField = defn.GetFieldIndex(options.kennungField.c_str());
+  if (kennungField < 0) {
+    throw host::HostError("Die Quelle " + name + " hat kein Feld " + options.kennungField +
+                          "; ihre Felder: " + fieldNames(defn) + ".");
+  }
+  const std::vector<TableSource> tables = tableSources(host_, defn, options.classCode);
+
+  std::vector<PlannedObject> planned;
+  const auto total = static_cast<std::size_t>(std::max<GIntBig>(layer.GetFeatureCount(), 0));
+  {
+    ProgressLine progress(err_, terminal_, "Lese " + options.source.filename().string(), total);
+    for (const OGRFeatureUniquePtr& feature : layer) {
+      PlannedObject object{
+          feature->GetFID(), trimmed(feature->GetFieldAsString(kennungField)), wktOf(*feature), {}};
+      for (const TableSource& table : tables) {
+        host::FieldValues values;
+        for (const ColumnSource& column : table.columns) {
+          if (auto text = textOf(*feature, column.field)) values[column.column] = std::move(text);
+        }
+        if (!values.empty()) object.rows.emplace_back(table.table, std::move(values));
+      }
+      planned.push_back(std::move(object));
+      progress.advance(planned.size());
+    }
+  }
+  refuseBadKennungen(host_, planned, options.kennungField);
+
+  std::map<std::string, std::size_t> rowsPerTable;
+  host_.atomically([&] {
+    ProgressLine progress(err_, terminal_, "Schreibe Objekte", planned.size());
+    std::size_t done = 0;
+    for (const PlannedObject& object : planned) {
+      host_.addObject(object.kennung, options.classCode, object.wkt);
+      for (const auto& [table, values] : object.rows) {
+        host_.addRow(object.kennung, table, values);
+        ++rowsPerTable[table];
+      }
+      progress.advance(++done);
+    }
+  });
+
+  std::string rows;
+  for (const auto& [table, count] : rowsPerTable)
+    rows += (rows.empty() ? "" : ", ") + table + " " + std::to_string(count);
+  std::string summary = "Importiert: " + std::to_string(planned.size()) + " Objekte der Klasse " +
+                        host::className(options.classCode) + " aus " + name + " (Layer " + layer.GetName() +
+                        "); Zeilen: " + (rows.empty() ? "keine" : rows) + ".";
+  const std::vector<std::string> unused = unusedFields(defn, kennungField, tables);
+  if (!unused.empty()) summary += " Nicht übernommene Felder: " + joined(unused) + ".";
+  return summary;
+}
+
+}  // namespace tolvar
