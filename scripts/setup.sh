@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 xvfb xauth x11-apps imagemagick
   libcairo2-dev fonts-dejavu-core zip unzip python3
+  libgdal-dev gdal-bin
 )
 
 missing=()

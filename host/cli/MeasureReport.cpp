@@ -55,7 +55,7 @@ const std::vector<std::string>& measureReportHeader() {
                                                   "Biotoptyp",         "Oekotyp",
                                                   "P62_Typ",           "Bemerkung",
                                                   "Fläche (ha)",       "Anteil (%)",
-                                                  "ohne Fläche, weil", "BT-Objekte",
+                                                  "Grund ohne Fläche", "BT-Objekte",
                                                   "Arten der Maßnahme"};
   return header;
 }

@@ -311,7 +311,7 @@ TEST_F(GisTools, TheReportsSumsAgreeWithTheTablesAndSayWhyARowHasNoArea) {
             1u + 3 + 3 + 1);  // header, MAS-01 and MAS-02 (two rows and a sum each), MAS-03 (a sum)
   EXPECT_THAT(report[0],
               ::testing::ElementsAre("Maßnahme", "Fläche der Maßnahme (ha)", "Biotoptyp", "Oekotyp",
-                                     "P62_Typ", "Bemerkung", "Fläche (ha)", "Anteil (%)", "ohne Fläche, weil",
+                                     "P62_Typ", "Bemerkung", "Fläche (ha)", "Anteil (%)", "Grund ohne Fläche",
                                      "BT-Objekte", "Arten der Maßnahme"));
   EXPECT_THAT(report[1],
               ::testing::ElementsAre("MAS-01", "6", "WBA", "9110", "", "Hainsimsen-Buchenwald",
