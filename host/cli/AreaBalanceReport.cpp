@@ -2,6 +2,7 @@
 
 #include "BiotopeRows.h"
 #include "ClassCodes.h"
+#include "Joined.h"
 
 namespace tolvar {
 
@@ -37,8 +38,7 @@ std::string verdict(const Sums& sums, double total, std::int32_t classCode) {
   if (sums.hectares > total / 100 * 100.1) findings.emplace_back("Teilflächen zu groß");
   if (lowerLimit && sums.hectares < total / 100 * (100 - tolerance))
     findings.emplace_back("Teilflächen zu klein");
-  std::string text;
-  for (const std::string& finding : findings) text += (text.empty() ? "" : "; ") + finding;
+  const std::string text = joined(findings, "; ");
   return text.empty() ? "in Ordnung" : text;
 }
 

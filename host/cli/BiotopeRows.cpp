@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "Joined.h"
+
 namespace tolvar {
 
 namespace {
@@ -38,10 +40,9 @@ std::vector<SpeciesRow> speciesOf(const host::Host& host, const std::string& ken
 }
 
 std::string speciesText(const std::vector<SpeciesRow>& species) {
-  std::string text;
-  for (const SpeciesRow& s : species)
-    text += (text.empty() ? "" : ", ") + s.name + (s.plant ? " (Pflanze)" : " (Tier)");
-  return text;
+  std::vector<std::string> names;
+  for (const SpeciesRow& s : species) names.push_back(s.name + (s.plant ? " (Pflanze)" : " (Tier)"));
+  return joined(names);
 }
 
 std::optional<double> storedNumber(const std::string& text) {

@@ -11,6 +11,7 @@
 #include "ClassCodes.h"
 #include "CommandLine.h"
 #include "GdalScope.h"
+#include "Joined.h"
 #include "RenderScene.h"
 
 namespace tolvar {
@@ -80,15 +81,9 @@ std::unique_ptr<OGRGeometry> multiPolygonOf(const MapShape& shape) {
 }
 
 std::string codesOf(const std::vector<BiotopeRow>& rows) {
-  std::string codes;
-  for (const BiotopeRow& row : rows) codes += (codes.empty() ? "" : ", ") + row.code;
-  return codes;
-}
-
-std::string joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
-  return text;
+  std::vector<std::string> codes;
+  for (const BiotopeRow& row : rows) codes.push_back(row.code);
+  return joined(codes);
 }
 
 // Without a system the GeoPackage would call the coordinates degrees of an undefined geographic one.

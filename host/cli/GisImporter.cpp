@@ -3,7 +3,6 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -11,39 +10,19 @@
 #include "ClassCodes.h"
 #include "CommandLine.h"
 #include "GdalScope.h"
+#include "Joined.h"
 #include "ProgressLine.h"
+#include "SourceFields.h"
 
 namespace tolvar {
 
 namespace {
 
-// Shapefiles cut field names to this many characters.
-constexpr std::size_t kShapefileNameWidth = 10;
 // A message names this many Kennungen at most; a long list helps nobody in one line.
 constexpr std::size_t kNamesShown = 10;
 
 const std::int32_t kImportableClasses[] = {host::kClassBT,  host::kClassGB, host::kClassBK, host::kClassFSN,
                                            host::kClassMAS, host::kClassFT, host::kClassFP};
-
-// The tables whose rows belong to an object itself. Detail rows (a second biotope type, layers,
-// species lists) hang below a parent row and cannot come from one feature. A measure's biotope
-// types are the aggregation's to write.
-std::vector<std::string> tablesOfClass(std::int32_t classCode) {
-  if (classCode == host::kClassFT) return {"Tierliste", "LINFOS2"};
-  if (classCode == host::kClassFP) return {"Pflanzenliste", "LINFOS2"};
-  if (classCode == host::kClassMAS) return {"LINFOS2"};
-  return {"BtypHtyp", "LINFOS2"};
-}
-
-struct ColumnSource {
-  std::string column;
-  int field = -1;
-};
-
-struct TableSource {
-  std::string table;
-  std::vector<ColumnSource> columns;
-};
 
 struct PlannedObject {
   GIntBig fid = 0;
@@ -52,83 +31,16 @@ struct PlannedObject {
   std::vector<std::pair<std::string, host::FieldValues>> rows;
 };
 
-std::string joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) text += (i == 0 ? "" : ", ") + names[i];
-  if (names.size() > kNamesShown) text += " und " + std::to_string(names.size() - kNamesShown) + " weitere";
-  return text;
+std::string listed(const std::vector<std::string>& names) {
+  if (names.size() <= kNamesShown) return joined(names);
+  return joined(std::vector<std::string>(names.begin(), names.begin() + kNamesShown)) + " und " +
+         std::to_string(names.size() - kNamesShown) + " weitere";
 }
 
 std::string fieldNames(const OGRFeatureDefn& defn) {
   std::vector<std::string> names;
   for (int i = 0; i < defn.GetFieldCount(); ++i) names.push_back(defn.GetFieldDefn(i)->GetNameRef());
-  return names.empty() ? "keine" : joined(names);
-}
-
-// The source field for a column: the same name in any case, else a Shapefile's cut name when no
-// other column of the table begins the same way.
-int fieldFor(const OGRFeatureDefn& defn, const std::string& column, const std::vector<std::string>& columns) {
-  for (int i = 0; i < defn.GetFieldCount(); ++i) {
-    if (host::equalsIgnoringCase(defn.GetFieldDefn(i)->GetNameRef(), column)) return i;
-  }
-  if (column.size() <= kShapefileNameWidth) return -1;
-  const std::string cut = column.substr(0, kShapefileNameWidth);
-  const auto sharing = std::count_if(columns.begin(), columns.end(), [&](const std::string& other) {
-    return other.size() > kShapefileNameWidth &&
-           host::equalsIgnoringCase(other.substr(0, kShapefileNameWidth), cut);
-  });
-  if (sharing != 1) return -1;
-  for (int i = 0; i < defn.GetFieldCount(); ++i) {
-    if (host::equalsIgnoringCase(defn.GetFieldDefn(i)->GetNameRef(), cut)) return i;
-  }
-  return -1;
-}
-
-std::vector<TableSource> tableSources(const host::Host& host, const OGRFeatureDefn& defn,
-                                      std::int32_t classCode) {
-  std::vector<TableSource> sources;
-  const std::vector<std::string> tables = host.tableNames();
-  for (const std::string& table : tablesOfClass(classCode)) {
-    const bool present = std::any_of(tables.begin(), tables.end(), [&](const std::string& name) {
-      return host::equalsIgnoringCase(name, table);
-    });
-    if (!present) continue;
-    TableSource source{table, {}};
-    const std::vector<std::string> columns = host.columnsOf(table);
-    for (const std::string& column : columns) {
-      const int field = fieldFor(defn, column, columns);
-      if (field >= 0) source.columns.push_back({column, field});
-    }
-    if (!source.columns.empty()) sources.push_back(std::move(source));
-  }
-  return sources;
-}
-
-std::vector<std::string> unusedFields(const OGRFeatureDefn& defn, int kennungField,
-                                      const std::vector<TableSource>& tables) {
-  std::vector<std::string> unused;
-  for (int i = 0; i < defn.GetFieldCount(); ++i) {
-    const bool used =
-        i == kennungField || std::any_of(tables.begin(), tables.end(), [&](const TableSource& t) {
-          return std::any_of(t.columns.begin(), t.columns.end(),
-                             [&](const ColumnSource& c) { return c.field == i; });
-        });
-    if (!used) unused.push_back(defn.GetFieldDefn(i)->GetNameRef());
-  }
-  return unused;
-}
-
-// Values are texts in the project; a real number is written as short as it reads back exactly.
-std::optional<std::string> textOf(OGRFeature& feature, int field) {
-  if (!feature.IsFieldSetAndNotNull(field)) return std::nullopt;
-  if (feature.GetFieldDefnRef(field)->GetType() == OFTReal) {
-    char digits[32];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, feature.GetFieldAsDouble(field));
-    if (error == std::errc()) return std::string(digits, end);
-  }
-  std::string text = feature.GetFieldAsString(field);
-  if (text.empty()) return std::nullopt;
-  return text;
+  return names.empty() ? "keine" : listed(names);
 }
 
 // The project keeps plane geometry without curves; every digit is kept so areas come out as GDAL
@@ -166,7 +78,7 @@ OGRLayer& layerOf(GDALDataset& source, const ImportOptions& options) {
   for (int i = 0; i < source.GetLayerCount(); ++i) layers.push_back(source.GetLayer(i)->GetName());
   if (layers.empty()) throw host::HostError("Die Quelle " + name + " enthält keinen Layer.");
   if (layers.size() > 1) {
-    throw host::HostError("Die Quelle " + name + " hat mehrere Layer (" + joined(layers) +
+    throw host::HostError("Die Quelle " + name + " hat mehrere Layer (" + listed(layers) +
                           "); bitte einen mit --layer wählen.");
   }
   return *source.GetLayer(0);
@@ -205,14 +117,14 @@ void refuseBadKennungen(const host::Host& host, const std::vector<PlannedObject>
   }
   if (!empty.empty()) {
     throw host::HostError(std::to_string(empty.size()) + " Objekt(e) ohne Kennung im Feld " + field +
-                          " (Feature " + joined(empty) + "); es wurde nichts importiert.");
+                          " (Feature " + listed(empty) + "); es wurde nichts importiert.");
   }
   if (!repeated.empty()) {
-    throw host::HostError("Kennungen mehrfach im Feld " + field + ": " + joined(repeated) +
+    throw host::HostError("Kennungen mehrfach im Feld " + field + ": " + listed(repeated) +
                           "; es wurde nichts importiert.");
   }
   if (!taken.empty()) {
-    throw host::HostError("Diese Kennungen gibt es im Projekt schon: " + joined(taken) +
+    throw host::HostError("Diese Kennungen gibt es im Projekt schon: " + listed(taken) +
                           "; es wurde nichts importiert.");
   }
 }
@@ -263,23 +175,15 @@ std::string GisImporter::run(const ImportOptions& options) {
     throw host::HostError("Die Quelle " + name + " hat kein Feld " + options.kennungField +
                           "; ihre Felder: " + fieldNames(defn) + ".");
   }
-  const std::vector<TableSource> tables = tableSources(host_, defn, options.classCode);
+  const SourceFields fields(host_, defn, options.classCode, kennungField);
 
   std::vector<PlannedObject> planned;
   const auto total = static_cast<std::size_t>(std::max<GIntBig>(layer.GetFeatureCount(), 0));
   {
     ProgressLine progress(err_, terminal_, "Lese " + options.source.filename().string(), total);
     for (const OGRFeatureUniquePtr& feature : layer) {
-      PlannedObject object{
-          feature->GetFID(), trimmed(feature->GetFieldAsString(kennungField)), wktOf(*feature), {}};
-      for (const TableSource& table : tables) {
-        host::FieldValues values;
-        for (const ColumnSource& column : table.columns) {
-          if (auto text = textOf(*feature, column.field)) values[column.column] = std::move(text);
-        }
-        if (!values.empty()) object.rows.emplace_back(table.table, std::move(values));
-      }
-      planned.push_back(std::move(object));
+      planned.push_back({feature->GetFID(), trimmed(feature->GetFieldAsString(kennungField)), wktOf(*feature),
+                         fields.rowsOf(*feature)});
       progress.advance(planned.size());
     }
   }
@@ -299,14 +203,13 @@ std::string GisImporter::run(const ImportOptions& options) {
     }
   });
 
-  std::string rows;
-  for (const auto& [table, count] : rowsPerTable)
-    rows += (rows.empty() ? "" : ", ") + table + " " + std::to_string(count);
+  std::vector<std::string> rows;
+  for (const auto& [table, count] : rowsPerTable) rows.push_back(table + " " + std::to_string(count));
   std::string summary = "Importiert: " + std::to_string(planned.size()) + " Objekte der Klasse " +
                         host::className(options.classCode) + " aus " + name + " (Layer " + layer.GetName() +
-                        "); Zeilen: " + (rows.empty() ? "keine" : rows) + ".";
-  const std::vector<std::string> unused = unusedFields(defn, kennungField, tables);
-  if (!unused.empty()) summary += " Nicht übernommene Felder: " + joined(unused) + ".";
+                        "); Zeilen: " + (rows.empty() ? "keine" : joined(rows)) + ".";
+  const std::vector<std::string> unused = fields.unused();
+  if (!unused.empty()) summary += " Nicht übernommene Felder: " + listed(unused) + ".";
   return summary;
 }
 

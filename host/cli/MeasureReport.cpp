@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BiotopeRows.h"
+#include "Joined.h"
 #include "RenderScene.h"
 
 namespace tolvar {
@@ -43,9 +44,9 @@ std::string reasonWithoutArea(const BiotopeRow& row, double measureHectares,
 }
 
 std::string kennungenOf(const std::vector<SourceObject>& sources) {
-  std::string text;
-  for (const SourceObject& s : sources) text += (text.empty() ? "" : ", ") + s.kennung;
-  return text;
+  std::vector<std::string> kennungen;
+  for (const SourceObject& s : sources) kennungen.push_back(s.kennung);
+  return joined(kennungen);
 }
 
 }  // namespace
