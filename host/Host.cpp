@@ -49,6 +49,15 @@ std::vector<RowNode> nodesBelow(const AttributeStore& store, const AttributeTabl
   return nodes;
 }
 
+ObjectSummary summaryOf(const GeosContext& geos, const GeoObject& object) {
+  return {object.id,
+          object.kennung,
+          object.classCode,
+          static_cast<std::int32_t>(geos.geoType(object.geometry)),
+          geos.areaHectares(object.geometry),
+          object.temporary};
+}
+
 // A detail row stands at the top when its object has no parent row for it.
 bool isTopLevel(const AttributeStore& store, const AttributeTable& table, const StoredRow& row) {
   if (!table.parent()) return true;
@@ -210,21 +219,13 @@ std::vector<std::string> Host::columnsOf(const std::string& table) const {
 
 std::vector<ObjectSummary> Host::objects() const {
   std::vector<ObjectSummary> summaries;
-  const GeosContext& geos = session_->geos();
-  for (const auto& [id, object] : session_->project().objects.all()) {
-    summaries.push_back({id, object.kennung, object.classCode,
-                         static_cast<std::int32_t>(geos.geoType(object.geometry)),
-                         geos.areaHectares(object.geometry), object.temporary});
-  }
+  for (const auto& [id, object] : session_->project().objects.all())
+    summaries.push_back(summaryOf(session_->geos(), object));
   return summaries;
 }
 
 ObjectSummary Host::object(const std::string& kennung) const {
-  const std::int32_t id = idOf(kennung);
-  for (const ObjectSummary& summary : objects()) {
-    if (summary.id == id) return summary;
-  }
-  throw HostError("unknown Kennung '" + kennung + "'");
+  return summaryOf(session_->geos(), session_->requireObject(kennung));
 }
 
 std::int32_t Host::idOf(const std::string& kennung) const { return session_->requireObject(kennung).id; }
