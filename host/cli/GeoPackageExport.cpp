@@ -110,6 +110,85 @@ struct PartialFile {
   }
 };
 
+[[noreturn]] void cannotWrite(const std::filesystem::path& file) {
+  throw host::HostError("Die Datei " + file.string() + " lässt sich nicht schreiben" +
+                        GdalScope::lastMessage() + ".");
+}
+
+class ResultLayers {
+ public:
+  ResultLayers(GDALDataset& dataset, OGRSpatialReference& srs)
+      : measures_(dataset, "massnahmen", &srs, wkbMultiPolygon,
+                  {{"kennung", OFTString},
+                   {"flaeche_ha", OFTReal},
+                   {"biotoptypen", OFTString},
+                   {"arten", OFTString}}),
+        rows_(dataset, "massnahmen_biotoptypen", &srs, wkbNone,
+              {{"massnahme", OFTString},
+               {"biotoptyp", OFTString},
+               {"oekotyp", OFTString},
+               {"p62_typ", OFTString},
+               {"bemerkung", OFTString},
+               {"flaeche_ha", OFTReal},
+               {"anteil_prozent", OFTReal}}),
+        pieces_(dataset, "bt_teilflaechen", &srs, wkbMultiPolygon,
+                {{"massnahme", OFTString},
+                 {"bt_objekt", OFTString},
+                 {"biotoptyp", OFTString},
+                 {"flaeche_ha", OFTReal},
+                 {"anteil_prozent", OFTReal}}),
+        sites_(dataset, "fundorte", &srs, wkbPoint,
+               {{"kennung", OFTString}, {"klasse", OFTString}, {"arten", OFTString}}) {}
+
+  void addMeasure(host::Host& host, const host::ObjectSummary& measure) {
+    // Nothing lies on a measure without geometry; its rows are written all the same.
+    const RenderScene scene =
+        measure.geoType != 0 ? collectRenderScene(host, measure.kennung) : RenderScene{};
+    const std::vector<BiotopeRow> biotopes = biotopeRowsOf(host, measure.kennung, SpeciesCarrier::Left);
+    measures_.add(multiPolygonOf(scene.outline), {{"kennung", measure.kennung},
+                                                  {"flaeche_ha", measure.areaHectares},
+                                                  {"biotoptypen", codesOf(biotopes)},
+                                                  {"arten", speciesText(speciesOf(host, measure.kennung))}});
+    for (const BiotopeRow& row : biotopes) {
+      rows_.add(nullptr, {{"massnahme", measure.kennung},
+                          {"biotoptyp", row.code},
+                          {"oekotyp", row.oekotyp},
+                          {"p62_typ", row.p62},
+                          {"bemerkung", row.remark},
+                          {"flaeche_ha", row.hectares},
+                          {"anteil_prozent", row.share}});
+    }
+    for (const BiotopPiece& piece : scene.biotopes) {
+      pieces_.add(multiPolygonOf(piece.onObject), {{"massnahme", measure.kennung},
+                                                   {"bt_objekt", piece.kennung},
+                                                   {"biotoptyp", piece.code},
+                                                   {"flaeche_ha", piece.hectares},
+                                                   {"anteil_prozent", piece.share}});
+    }
+  }
+
+  // A find site without geometry has no place on a map.
+  void addFindSite(host::Host& host, const host::ObjectSummary& site) {
+    if (site.geoType == 0) return;
+    const FindSite found = collectRenderScene(host, site.kennung).sites.front();
+    sites_.add(std::make_unique<OGRPoint>(found.at.x, found.at.y),
+               {{"kennung", found.kennung},
+                {"klasse", host::className(site.classCode)},
+                {"arten", joined(found.species)}});
+  }
+
+  std::string summary() const {
+    return std::to_string(measures_.count()) + " Maßnahmen, " + std::to_string(pieces_.count()) +
+           " BT-Teilflächen, " + std::to_string(sites_.count()) + " Fundorte";
+  }
+
+ private:
+  Layer measures_;
+  Layer rows_;
+  Layer pieces_;
+  Layer sites_;
+};
+
 }  // namespace
 
 ExportOptions parseExportOptions(const std::vector<std::string>& args) {
@@ -126,87 +205,25 @@ std::string exportGeoPackage(host::Host& host, const ExportOptions& options) {
   if (driver == nullptr) throw host::HostError("GDAL kann hier keine GeoPackages schreiben.");
   PartialFile partial{file.parent_path() / (file.stem().string() + ".partial.gpkg")};
   std::filesystem::remove(partial.path);
-  std::size_t measureCount = 0;
-  std::size_t pieceCount = 0;
-  std::size_t siteCount = 0;
+  std::string summary;
   {
     GDALDatasetUniquePtr dataset(driver->Create(partial.path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
-    if (!dataset) {
-      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht anlegen" +
-                            GdalScope::lastMessage() + ".");
-    }
-    Layer measures(
-        *dataset, "massnahmen", &srs, wkbMultiPolygon,
-        {{"kennung", OFTString}, {"flaeche_ha", OFTReal}, {"biotoptypen", OFTString}, {"arten", OFTString}});
-    Layer rows(*dataset, "massnahmen_biotoptypen", &srs, wkbNone,
-               {{"massnahme", OFTString},
-                {"biotoptyp", OFTString},
-                {"oekotyp", OFTString},
-                {"p62_typ", OFTString},
-                {"bemerkung", OFTString},
-                {"flaeche_ha", OFTReal},
-                {"anteil_prozent", OFTReal}});
-    Layer pieces(*dataset, "bt_teilflaechen", &srs, wkbMultiPolygon,
-                 {{"massnahme", OFTString},
-                  {"bt_objekt", OFTString},
-                  {"biotoptyp", OFTString},
-                  {"flaeche_ha", OFTReal},
-                  {"anteil_prozent", OFTReal}});
-    Layer sites(*dataset, "fundorte", &srs, wkbPoint,
-                {{"kennung", OFTString}, {"klasse", OFTString}, {"arten", OFTString}});
-
+    if (!dataset) cannotWrite(file);
+    ResultLayers layers(*dataset, srs);
     // One transaction: a GeoPackage commits each feature on its own otherwise.
-    if (dataset->StartTransaction() != OGRERR_NONE)
-      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht schreiben" +
-                            GdalScope::lastMessage() + ".");
+    if (dataset->StartTransaction() != OGRERR_NONE) cannotWrite(file);
     for (const host::ObjectSummary& object : host.objects()) {
       if (object.temporary) continue;
-      if (object.classCode == host::kClassMAS) {
-        // Nothing lies on a measure without geometry; its rows are written all the same.
-        const RenderScene scene =
-            object.geoType != 0 ? collectRenderScene(host, object.kennung) : RenderScene{};
-        const std::vector<BiotopeRow> biotopes = biotopeRowsOf(host, object.kennung, SpeciesCarrier::Left);
-        measures.add(multiPolygonOf(scene.outline),
-                     {{"kennung", object.kennung},
-                      {"flaeche_ha", object.areaHectares},
-                      {"biotoptypen", codesOf(biotopes)},
-                      {"arten", speciesText(speciesOf(host, object.kennung))}});
-        for (const BiotopeRow& row : biotopes) {
-          rows.add(nullptr, {{"massnahme", object.kennung},
-                             {"biotoptyp", row.code},
-                             {"oekotyp", row.oekotyp},
-                             {"p62_typ", row.p62},
-                             {"bemerkung", row.remark},
-                             {"flaeche_ha", row.hectares},
-                             {"anteil_prozent", row.share}});
-        }
-        for (const BiotopPiece& piece : scene.biotopes) {
-          pieces.add(multiPolygonOf(piece.onObject), {{"massnahme", object.kennung},
-                                                      {"bt_objekt", piece.kennung},
-                                                      {"biotoptyp", piece.code},
-                                                      {"flaeche_ha", piece.hectares},
-                                                      {"anteil_prozent", piece.share}});
-        }
-      } else if ((object.classCode == host::kClassFT || object.classCode == host::kClassFP) &&
-                 object.geoType != 0) {
-        const FindSite site = collectRenderScene(host, object.kennung).sites.front();
-        sites.add(std::make_unique<OGRPoint>(site.at.x, site.at.y),
-                  {{"kennung", site.kennung},
-                   {"klasse", host::className(object.classCode)},
-                   {"arten", joined(site.species)}});
-      }
+      if (object.classCode == host::kClassMAS) layers.addMeasure(host, object);
+      if (object.classCode == host::kClassFT || object.classCode == host::kClassFP)
+        layers.addFindSite(host, object);
     }
-    if (dataset->CommitTransaction() != OGRERR_NONE)
-      throw host::HostError("Die Datei " + file.string() + " lässt sich nicht schreiben" +
-                            GdalScope::lastMessage() + ".");
-    measureCount = measures.count();
-    pieceCount = pieces.count();
-    siteCount = sites.count();
+    if (dataset->CommitTransaction() != OGRERR_NONE) cannotWrite(file);
+    summary = layers.summary();
   }
   std::filesystem::rename(partial.path, file);
   partial.done = true;
-  return "GeoPackage " + file.string() + " geschrieben: " + std::to_string(measureCount) + " Maßnahmen, " +
-         std::to_string(pieceCount) + " BT-Teilflächen, " + std::to_string(siteCount) + " Fundorte.";
+  return "GeoPackage " + file.string() + " geschrieben: " + summary + ".";
 }
 
 }  // namespace tolvar
