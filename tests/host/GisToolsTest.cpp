@@ -226,6 +226,14 @@ TEST_F(GisTools, ImportRefusesWhatWouldGiveWrongAreasOrKennungenAndLeavesNothing
     EXPECT_FALSE(std::filesystem::exists(temp / "neu"));
     EXPECT_EQ(fileText(demo / "objects.geojson"), objects);
   }
+  // A folder that held the source but no project keeps what it had, and only that.
+  const std::filesystem::path folder = temp / "ordner";
+  std::filesystem::create_directory(folder);
+  std::ofstream(folder / "notiz.txt") << "Kartierung 2026";
+  EXPECT_EQ(tolvarRun(folder, cases[0].args).exitCode, 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()),
+            1);
+  EXPECT_EQ(fileText(folder / "notiz.txt"), "Kartierung 2026");
 }
 
 TEST_F(GisTools, ALargeSourceShowsProgressWhileItIsReadAndWritten) {
