@@ -89,6 +89,16 @@ void requireMetres(OGRLayer& layer, const std::string& name) {
   const OGRSpatialReference* srs = layer.GetSpatialRef();
   if (srs == nullptr) return;  // taken to be in the project's metre grid
   const std::string system = srs->GetName() != nullptr ? srs->GetName() : "unbekannt";
+  OGREnvelope extent;
+  const bool beyondDegrees = layer.GetExtent(&extent, TRUE) == OGRERR_NONE &&
+                             (std::abs(extent.MinX) > 180 || std::abs(extent.MaxX) > 180 ||
+                              std::abs(extent.MinY) > 90 || std::abs(extent.MaxY) > 90);
+  // GeoJSON without "crs" counts as WGS 84 whatever its numbers say.
+  if (srs->IsGeographic() && beyondDegrees) {
+    throw host::HostError("Die Quelle " + name + " nennt ein geographisches Koordinatensystem (" + system +
+                          "), ihre Koordinaten sind aber keine Grad. Bitte das richtige metrische "
+                          "Koordinatensystem angeben, z. B. mit ogr2ogr -a_srs EPSG:25832.");
+  }
   if (srs->IsGeographic()) {
     throw host::HostError("Die Quelle " + name + " liegt in einem geographischen Koordinatensystem (" +
                           system +

@@ -86,7 +86,12 @@ class SourceWriter {
       for (std::size_t i = 1; i + 1 < fields.size() && !rows.empty(); ++i)
         feature->SetField(static_cast<int>(i), rows.front().value(fields[i]).c_str());
       feature->SetField(static_cast<int>(fields.size() - 1), "Meier");
-      feature->SetGeometryDirectly(geometryOf(project, object).release());
+      std::unique_ptr<OGRGeometry> geometry = geometryOf(project, object);
+      if (srs != nullptr && srs->IsGeographic()) {
+        geometry->assignSpatialReference(&srs_);
+        ASSERT_EQ(geometry->transformTo(srs), OGRERR_NONE);
+      }
+      feature->SetGeometryDirectly(geometry.release());
       ASSERT_EQ(layer->CreateFeature(feature.get()), OGRERR_NONE);
     }
   }
@@ -170,6 +175,7 @@ TEST_F(GisTools, ImportRefusesWhatWouldGiveWrongAreasOrKennungenAndLeavesNothing
     SourceWriter sources(temp / "quellen.gpkg", "GPKG");
     OGRSpatialReference degrees;
     degrees.SetFromUserInput("EPSG:4326");
+    degrees.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
     sources.addLayer("grad", project, {"BT-001"}, &degrees);
     sources.addLayer("doppelt", project, {"BT-001", "BT-002", "BT-001"}, sources.metres());
     sources.addLayer("leer", project, {"BT-001", ""}, sources.metres());
@@ -247,7 +253,12 @@ TEST_F(GisTools, ALargeSourceShowsProgressWhileItIsReadAndWritten) {
     }
     out << "]}";
   }
-  // A GeoJSON file without "crs" is in degrees by its standard; this one says it is not.
+  // A GeoJSON file without "crs" is in degrees by its standard; the import sees that these numbers
+  // are not and asks for the right system.
+  const CliResult withoutSystem =
+      tolvarRun(temp / "fundorte", {"import", source.string(), "--class", "FT", "--kennung", "nr"});
+  EXPECT_THAT(withoutSystem.err, HasSubstr("nennt ein geographisches Koordinatensystem (WGS 84), ihre "
+                                           "Koordinaten sind aber keine Grad."));
   std::string text = fileText(source);
   text.insert(1, "\"crs\":{\"type\":\"name\",\"properties\":{\"name\":\"urn:ogc:def:crs:EPSG::25832\"}},");
   std::ofstream(source, std::ios::trunc) << text;
