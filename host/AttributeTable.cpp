@@ -71,7 +71,7 @@ const KeyList& AttributeTable::keysBelow(std::int32_t objectId, std::int64_t mas
 
 void AttributeTable::insert(StoredRow row) {
   if (rows_.count(row.key) != 0)
-    throw HostError("duplicate PKey " + std::to_string(row.key) + " in " + name_);
+    throw HostError("PKey " + std::to_string(row.key) + " kommt in " + name_ + " doppelt vor");
   row.values.resize(columns_.size());
   maxKey_ = std::max(maxKey_, row.key);
   insertKey(keysByObject_[row.objectId], row.key);

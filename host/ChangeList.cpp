@@ -33,16 +33,16 @@ std::string withoutPadding(const char* text) {
 void writeEntries(const std::filesystem::path& dbfFile, const std::vector<ChangeListEntry>& entries) {
   // LDID 87 marks the file as Windows-1252.
   DbfFile dbf(DBFCreateEx(dbfFile.c_str(), "LDID/87"));
-  if (!dbf) throw HostError("cannot create " + dbfFile.string());
+  if (!dbf) throw HostError(dbfFile.string() + " lässt sich nicht anlegen");
   if (DBFAddField(dbf.get(), "KENNUNG", FTString, kKennungWidth, 0) != 0 ||
       DBFAddField(dbf.get(), "CHANGED", FTString, kChangedWidth, 0) != 1) {
-    throw HostError("cannot define the columns of " + dbfFile.string());
+    throw HostError("Die Spalten von " + dbfFile.string() + " lassen sich nicht anlegen");
   }
   int record = 0;
   for (const ChangeListEntry& entry : entries) {
     if (!DBFWriteStringAttribute(dbf.get(), record, 0, utf8ToAnsi(entry.kennung).c_str()) ||
         !DBFWriteStringAttribute(dbf.get(), record, 1, utf8ToAnsi(entry.changed).c_str())) {
-      throw HostError("cannot write " + dbfFile.string());
+      throw HostError(dbfFile.string() + " lässt sich nicht schreiben");
     }
     ++record;
   }
@@ -57,8 +57,8 @@ void refuseCutShort(const DBFInfo& dbf, const std::filesystem::path& dbfFile) {
                                   ? (size - header) / static_cast<std::uintmax_t>(dbf.nRecordLength)
                                   : 0;
   if (static_cast<std::uintmax_t>(dbf.nRecords) > held) {
-    throw HostError(dbfFile.string() + " is damaged: its header claims " + std::to_string(dbf.nRecords) +
-                    " records, the file holds " + std::to_string(held));
+    throw HostError(dbfFile.string() + " ist beschädigt: ihr Kopf nennt " + std::to_string(dbf.nRecords) +
+                    " Einträge, sie enthält aber nur " + std::to_string(held));
   }
 }
 
@@ -71,16 +71,17 @@ void writeChangeList(const std::filesystem::path& dbfFile, const std::vector<Cha
   writeEntries(created, entries);
   std::error_code error;
   std::filesystem::rename(created, dbfFile, error);
-  if (error) throw HostError("cannot create " + dbfFile.string() + ": " + error.message());
+  if (error) throw HostError(dbfFile.string() + " lässt sich nicht anlegen: " + error.message());
 }
 
 std::vector<ChangeListEntry> readChangeList(const std::filesystem::path& dbfFile) {
   DbfFile dbf(DBFOpen(dbfFile.c_str(), "rb"));
-  if (!dbf) throw HostError("cannot read " + dbfFile.string());
+  if (!dbf) throw HostError(dbfFile.string() + " lässt sich nicht lesen");
   refuseCutShort(*dbf, dbfFile);
   const int kennung = DBFGetFieldIndex(dbf.get(), "KENNUNG");
   const int changed = DBFGetFieldIndex(dbf.get(), "CHANGED");
-  if (kennung < 0 || changed < 0) throw HostError(dbfFile.string() + " lacks the column KENNUNG or CHANGED");
+  if (kennung < 0 || changed < 0)
+    throw HostError("In " + dbfFile.string() + " fehlt die Spalte KENNUNG oder CHANGED");
   std::vector<ChangeListEntry> entries;
   for (int record = 0; record < DBFGetRecordCount(dbf.get()); ++record) {
     if (DBFIsRecordDeleted(dbf.get(), record)) continue;

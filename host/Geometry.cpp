@@ -5,7 +5,7 @@
 namespace host {
 
 Geometry::Geometry(const GeosContext& context, GEOSGeometry* raw) : raw_(raw, Deleter{context.handle()}) {
-  if (raw == nullptr) throw HostError("geometry operation failed: " + context.lastError());
+  if (raw == nullptr) throw HostError("Geometrieoperation fehlgeschlagen: " + context.lastError());
 }
 
 namespace {
@@ -27,7 +27,7 @@ struct GeosString {
 }  // namespace
 
 GeosContext::GeosContext() : handle_(GEOS_init_r()) {
-  if (handle_ == nullptr) throw HostError("GEOS could not be initialised");
+  if (handle_ == nullptr) throw HostError("GEOS lässt sich nicht starten");
   GEOSContext_setErrorMessageHandler_r(handle_, recordError, &lastError_);
 }
 
@@ -40,18 +40,20 @@ Geometry GeosContext::take(GEOSGeometry* raw, const char* what) const {
 
 Geometry GeosContext::fromGeoJson(const std::string& json) const {
   auto reader = owned(handle_, GEOSGeoJSONReader_create_r(handle_), GEOSGeoJSONReader_destroy_r);
-  return take(GEOSGeoJSONReader_readGeometry_r(handle_, reader.get(), json.c_str()), "bad GeoJSON geometry");
+  return take(GEOSGeoJSONReader_readGeometry_r(handle_, reader.get(), json.c_str()),
+              "ungültige GeoJSON-Geometrie");
 }
 
 Geometry GeosContext::fromWkt(const std::string& wkt) const {
   auto reader = owned(handle_, GEOSWKTReader_create_r(handle_), GEOSWKTReader_destroy_r);
-  return take(GEOSWKTReader_read_r(handle_, reader.get(), wkt.c_str()), "bad WKT geometry");
+  return take(GEOSWKTReader_read_r(handle_, reader.get(), wkt.c_str()), "ungültige WKT-Geometrie");
 }
 
 std::string GeosContext::toGeoJson(const Geometry& g) const {
   auto writer = owned(handle_, GEOSGeoJSONWriter_create_r(handle_), GEOSGeoJSONWriter_destroy_r);
   GeosString text{handle_, GEOSGeoJSONWriter_writeGeometry_r(handle_, writer.get(), g.get(), -1)};
-  if (text.text == nullptr) throw HostError("geometry cannot be written as GeoJSON: " + lastError_);
+  if (text.text == nullptr)
+    throw HostError("Geometrie lässt sich nicht als GeoJSON schreiben: " + lastError_);
   return text.text;
 }
 
@@ -102,17 +104,18 @@ Geometry GeosContext::madeValid(const Geometry& g) const {
   GEOSMakeValidParams_setKeepCollapsed_r(handle_, params, 0);
   GEOSGeometry* valid = GEOSMakeValidWithParams_r(handle_, g.get(), params);
   GEOSMakeValidParams_destroy_r(handle_, params);
-  return take(valid, "geometry cannot be repaired");
+  return take(valid, "Geometrie lässt sich nicht reparieren");
 }
 
 Geometry GeosContext::buffered(const Geometry& g, double distance) const {
-  if (distance == 0) return take(GEOSGeom_clone_r(handle_, g.get()), "geometry copy failed");
-  return take(GEOSBuffer_r(handle_, g.get(), distance, 8), "buffer failed");
+  if (distance == 0) return take(GEOSGeom_clone_r(handle_, g.get()), "Geometrie lässt sich nicht kopieren");
+  return take(GEOSBuffer_r(handle_, g.get(), distance, 8), "Puffer um die Geometrie fehlgeschlagen");
 }
 
 Geometry GeosContext::intersectionOf(const std::vector<const Geometry*>& parts) const {
   if (parts.empty()) return {};
-  Geometry result = take(GEOSGeom_clone_r(handle_, parts.front()->get()), "geometry copy failed");
+  Geometry result =
+      take(GEOSGeom_clone_r(handle_, parts.front()->get()), "Geometrie lässt sich nicht kopieren");
   for (std::size_t i = 1; i < parts.size(); ++i) {
     GEOSGeometry* next = GEOSIntersection_r(handle_, result.get(), parts[i]->get());
     if (next == nullptr) return {};
@@ -123,7 +126,7 @@ Geometry GeosContext::intersectionOf(const std::vector<const Geometry*>& parts) 
 
 GeosContext::Prepared::Prepared(const GeosContext& context, const Geometry& g)
     : handle_(context.handle()), prepared_(GEOSPrepare_r(handle_, g.get())) {
-  if (prepared_ == nullptr) throw HostError("geometry cannot be prepared: " + context.lastError());
+  if (prepared_ == nullptr) throw HostError("Geometrie lässt sich nicht vorbereiten: " + context.lastError());
 }
 
 GeosContext::Prepared::~Prepared() { GEOSPreparedGeom_destroy_r(handle_, prepared_); }

@@ -88,7 +88,7 @@ void Host::beginAtomic() { session_->enter(); }
 
 void Host::endAtomic(bool ok) {
   if (auto failure = session_->leave(ok); failure && ok) {
-    throw HostError(*failure + " (changes rolled back)");
+    throw HostError(*failure + " (Änderungen zurückgenommen)");
   }
 }
 
@@ -153,12 +153,13 @@ std::string Host::editField(const std::string& kennung, const std::string& table
     OpenProject& project = session_->project();
     const GeoObject& object = session_->requireObject(kennung);
     const AttributeTable* t = project.store.table(table);
-    if (t == nullptr) throw HostError("unknown table '" + table + "'");
+    if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
     const StoredRow* row = t->find(key);
     if (row == nullptr || row->objectId != object.id) {
-      throw HostError(t->name() + " has no row with PKey " + std::to_string(key) + " for '" + kennung + "'");
+      throw HostError(t->name() + " hat keine Zeile mit PKey " + std::to_string(key) + " für '" + kennung +
+                      "'");
     }
-    if (!t->columnIndex(field)) throw HostError(t->name() + " has no field '" + field + "'");
+    if (!t->columnIndex(field)) throw HostError(t->name() + " hat kein Feld '" + field + "'");
     session_->setActive(object.id);
     project.cursors.positionOn(t->name(), key);
     if (auto handler = session_->handlerFor(t->name(), field)) {
@@ -199,11 +200,11 @@ std::int64_t Host::addRow(const std::string& kennung, const std::string& table, 
   atomically([&] {
     AttributeStore& store = session_->project().store;
     const AttributeTable* t = store.table(table);
-    if (t == nullptr) throw HostError("unknown table '" + table + "'");
+    if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
     std::vector<Value> values(t->columns().size());
     for (const auto& [field, value] : fields) {
       auto column = t->columnIndex(field);
-      if (!column) throw HostError(t->name() + " has no field '" + field + "'");
+      if (!column) throw HostError(t->name() + " hat kein Feld '" + field + "'");
       values[*column] = value;
     }
     key = store.insert(*t, session_->requireObject(kennung).id, std::nullopt, std::move(values));
@@ -213,7 +214,7 @@ std::int64_t Host::addRow(const std::string& kennung, const std::string& table, 
 
 std::vector<std::string> Host::columnsOf(const std::string& table) const {
   const AttributeTable* t = session_->project().store.table(table);
-  if (t == nullptr) throw HostError("unknown table '" + table + "'");
+  if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
   return t->columns();
 }
 
@@ -237,7 +238,7 @@ bool Host::exists(const std::string& kennung) const {
 std::vector<Row> Host::rows(const std::string& kennung, const std::string& table) const {
   const std::int32_t id = idOf(kennung);
   const AttributeTable* t = session_->project().store.table(table);
-  if (t == nullptr) throw HostError("unknown table '" + table + "'");
+  if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
   std::vector<Row> result;
   for (std::int64_t key : t->keysOf(id)) result.push_back(rowOf(*t, *t->find(key)));
   return result;

@@ -61,7 +61,7 @@ Result serve(const char* function, Result failure, Body&& body, TextOut out = {}
   } catch (const std::exception& e) {
     session->recordFailure(std::string(function) + ": " + e.what());
   } catch (...) {
-    session->recordFailure(std::string(function) + ": unknown failure");
+    session->recordFailure(std::string(function) + ": unbekannter Fehler");
   }
   try {
     if (session->leave(ok)) result = failure;

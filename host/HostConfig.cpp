@@ -20,7 +20,7 @@ HostConfig loadHostConfig(const std::filesystem::path& file) {
   if (!std::filesystem::exists(file)) return config;
   std::ifstream in(file);
   const auto malformed = [&](const std::string& why) {
-    return HostError(file.filename().string() + " is malformed: " + why);
+    return HostError(file.filename().string() + " ist fehlerhaft: " + why);
   };
   try {
     const nlohmann::json json = nlohmann::json::parse(in);
@@ -29,7 +29,7 @@ HostConfig loadHostConfig(const std::filesystem::path& file) {
       config.handlers.clear();
       for (const auto& [field, exportName] : json.at("handlers").items()) {
         if (field.find('.') == std::string::npos)
-          throw malformed("handler key '" + field + "' is not Table.Field");
+          throw malformed("der Schlüssel '" + field + "' hat nicht die Form Tabelle.Feld");
         config.handlers[field] = exportName.get<std::string>();
       }
     }

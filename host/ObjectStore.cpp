@@ -7,9 +7,11 @@
 namespace host {
 
 void ObjectStore::add(GeoObject object) {
-  if (object.id <= 0) throw HostError("object id must be > 0, got " + std::to_string(object.id));
-  if (objects_.count(object.id) != 0) throw HostError("duplicate object id " + std::to_string(object.id));
-  if (idsByKennung_.count(object.kennung) != 0) throw HostError("duplicate Kennung '" + object.kennung + "'");
+  if (object.id <= 0) throw HostError("Objekt-ID " + std::to_string(object.id) + " ist nicht größer als 0");
+  if (objects_.count(object.id) != 0)
+    throw HostError("Objekt-ID " + std::to_string(object.id) + " kommt doppelt vor");
+  if (idsByKennung_.count(object.kennung) != 0)
+    throw HostError("Kennung '" + object.kennung + "' kommt doppelt vor");
   idsByKennung_[object.kennung] = object.id;
   const std::int32_t id = object.id;
   index_.added(objects_.emplace(id, std::move(object)).first->second);

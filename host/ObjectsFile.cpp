@@ -47,21 +47,21 @@ GeoObject objectFromFeature(const json& feature, const GeosContext& geos) {
 void repairIfInvalid(GeoObject& object, const GeosContext& geos) {
   // Left invalid, the object would silently drop out of every overlay it takes part in.
   if (auto reason = geos.invalidityReason(object.geometry)) {
-    std::cerr << "object " << object.id << " '" << object.kennung << "': invalid geometry (" << *reason
-              << ") " << (repairPolygon(object, geos) ? "repaired" : "kept as it is") << "\n";
+    std::cerr << "Objekt " << object.id << " '" << object.kennung << "': ungültige Geometrie (" << *reason
+              << "), " << (repairPolygon(object, geos) ? "repariert" : "so belassen") << "\n";
   }
 }
 
 ObjectStore loadObjects(const std::filesystem::path& file, const GeosContext& geos) {
   std::ifstream in(file);
-  if (!in) throw HostError("cannot read " + file.string());
+  if (!in) throw HostError(file.string() + " lässt sich nicht lesen");
   ObjectStore objects;
   try {
     const json collection = json::parse(in);
     for (const json& feature : collection.at("features")) objects.add(objectFromFeature(feature, geos));
     objects.buildIndex(geos);
   } catch (const json::exception& e) {
-    throw HostError(file.filename().string() + " is malformed: " + e.what());
+    throw HostError(file.filename().string() + " ist fehlerhaft: " + e.what());
   } catch (const HostError& e) {
     throw HostError(file.filename().string() + ": " + e.what());
   }

@@ -10,8 +10,8 @@ Plugin::Plugin(const std::filesystem::path& sharedObject)
     : path_(sharedObject), handle_(dlopen(sharedObject.c_str(), RTLD_NOW | RTLD_LOCAL)) {
   if (handle_ == nullptr) {
     const char* reason = dlerror();
-    throw HostError("cannot load plug-in " + sharedObject.string() + ": " +
-                    (reason != nullptr ? reason : "?"));
+    throw HostError("Das Plug-in " + sharedObject.string() +
+                    " lässt sich nicht laden: " + (reason != nullptr ? reason : "?"));
   }
 }
 
@@ -24,7 +24,7 @@ TLExportProc Plugin::find(const std::string& exportName) const {
 
 TLExportProc Plugin::require(const std::string& exportName) const {
   TLExportProc proc = find(exportName);
-  if (proc == nullptr) throw HostError("the plug-in has no export '" + exportName + "'");
+  if (proc == nullptr) throw HostError("Das Plug-in hat keine Funktion '" + exportName + "'");
   return proc;
 }
 

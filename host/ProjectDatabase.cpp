@@ -84,7 +84,7 @@ ProjectDatabase::ProjectDatabase(const std::filesystem::path& file)
 
 std::int64_t ProjectDatabase::readDataVersion() {
   auto version = db_.prepare("PRAGMA data_version");
-  if (!version.step()) db_.fail("data version unknown");
+  if (!version.step()) db_.fail("Datenstand unbekannt");
   return version.integer(0);
 }
 
@@ -141,8 +141,8 @@ void ProjectDatabase::beginIfNeeded() {
   if (readDataVersion() != dataVersion_) {
     db_.exec("ROLLBACK");
     throw HostError(
-        "the project database was changed by another program meanwhile; nothing was written, please "
-        "repeat");
+        "Ein anderes Programm hat die Projektdatenbank inzwischen geändert; nichts wurde geschrieben, bitte "
+        "wiederholen");
   }
   inTransaction_ = true;
 }
@@ -198,7 +198,7 @@ void ProjectDatabase::finish(bool commit) {
 void ProjectDatabase::checkpoint() {
   if (sqlite3_wal_checkpoint_v2(db_.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr) !=
       SQLITE_OK) {
-    db_.fail("checkpoint failed");
+    db_.fail("Checkpoint fehlgeschlagen");
   }
 }
 

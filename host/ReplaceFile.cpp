@@ -13,11 +13,11 @@ void replaceFile(const std::filesystem::path& file, const std::string& content) 
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << content;
     out.flush();
-    if (!out) throw HostError("cannot write " + temporary.string());
+    if (!out) throw HostError(temporary.string() + " lässt sich nicht schreiben");
   }
   std::error_code error;
   std::filesystem::rename(temporary, file, error);
-  if (error) throw HostError("cannot replace " + file.string() + ": " + error.message());
+  if (error) throw HostError(file.string() + " lässt sich nicht ersetzen: " + error.message());
 }
 
 }  // namespace host

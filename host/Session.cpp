@@ -39,9 +39,9 @@ OpenProject::OpenProject(const std::filesystem::path& projectDir, const GeosCont
       objectsFileTime(std::filesystem::last_write_time(projectDir / kObjectsFileName)) {}
 
 void Session::open(const std::filesystem::path& dir) {
-  if (!std::filesystem::is_directory(dir)) throw HostError("no project directory " + dir.string());
+  if (!std::filesystem::is_directory(dir)) throw HostError("Projektordner nicht gefunden: " + dir.string());
   if (!std::filesystem::is_regular_file(dir / kDatabaseFileName)) {
-    throw HostError("no project database " + (dir / kDatabaseFileName).string());
+    throw HostError("Projektdatenbank nicht gefunden: " + (dir / kDatabaseFileName).string());
   }
   auto opened = std::make_unique<OpenProject>(std::filesystem::absolute(dir).lexically_normal(), geos_);
   if (!opened->dir.has_filename()) opened->dir = opened->dir.parent_path();
@@ -51,12 +51,12 @@ void Session::open(const std::filesystem::path& dir) {
 }
 
 OpenProject& Session::project() {
-  if (!project_) throw HostError("no project is open");
+  if (!project_) throw HostError("Kein Projekt geöffnet");
   return *project_;
 }
 
 const OpenProject& Session::project() const {
-  if (!project_) throw HostError("no project is open");
+  if (!project_) throw HostError("Kein Projekt geöffnet");
   return *project_;
 }
 
@@ -66,13 +66,13 @@ void Session::loadPlugin(const std::filesystem::path& sharedObject) {
 }
 
 const Plugin& Session::requirePlugin() const {
-  if (!plugin_) throw HostError("no plug-in is loaded");
+  if (!plugin_) throw HostError("Kein Plug-in geladen");
   return *plugin_;
 }
 
 const GeoObject& Session::requireObject(const std::string& kennung) const {
   const GeoObject* object = project().objects.findByKennung(kennung);
-  if (object == nullptr) throw HostError("unknown Kennung '" + kennung + "'");
+  if (object == nullptr) throw HostError("Unbekannte Kennung '" + kennung + "'");
   return *object;
 }
 
@@ -124,7 +124,7 @@ void Session::recordFailure(const std::string& message) {
 void Session::reportFailure(const std::string& text) {
   if (std::find(reportedFailures_.begin(), reportedFailures_.end(), text) != reportedFailures_.end()) return;
   reportedFailures_.push_back(text);
-  std::cerr << "tolvar: " << text << '\n';
+  *diagnostics << "tolvar: " << text << std::endl;
 }
 
 void Session::enter() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -69,10 +70,12 @@ class Session {
   std::optional<std::string> leave(bool ok);
   void recordFailure(const std::string& message);
 
-  // Tells the user, on standard error and once per text, something the host could not do as asked
-  // (a value it had no place to store); such a session ends with a failure.
+  // Tells the user, on `diagnostics` and once per text, something the host could not do as asked
+  // (a value it had no place to store, a write-protected project, a refused import); the program's
+  // exit code is then 1.
   void reportFailure(const std::string& text);
   const std::vector<std::string>& reportedFailures() const { return reportedFailures_; }
+  std::ostream* diagnostics = &std::cerr;
 
   // Counts a tl* call; the operation scope entered next is that call's, and its time (outside any
   // other call) adds to hostCallTime.

@@ -24,7 +24,7 @@ void SpatialIndex::rebuild(const GeosContext& geos, const std::map<std::int32_t,
   GEOSContextHandle_t handle = geos.handle();
   std::unique_ptr<GEOSSTRtree, TreeDeleter> tree(GEOSSTRtree_create_r(handle, kNodeCapacity),
                                                  TreeDeleter{handle});
-  if (!tree) throw HostError("spatial index cannot be created: " + geos.lastError());
+  if (!tree) throw HostError("Der räumliche Index lässt sich nicht anlegen: " + geos.lastError());
   treeSize_ = 0;
   for (const auto& [id, object] : objects) {
     if (!hasShape(geos, object)) continue;

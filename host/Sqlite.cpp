@@ -26,6 +26,31 @@ std::string uriPath(const std::filesystem::path& file) {
   return encoded;
 }
 
+// SQLite's own texts are English; the causes a user can act on are told in German.
+std::string reasonOf(sqlite3* db) {
+  if (db == nullptr) return "zu wenig Speicher";
+  switch (sqlite3_errcode(db) & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "die Datenbank ist von einem anderen Programm gesperrt";
+    case SQLITE_READONLY:
+      return "die Datenbank ist schreibgeschützt";
+    case SQLITE_NOTADB:
+      return "die Datei ist keine Datenbank";
+    case SQLITE_CORRUPT:
+      return "die Datenbank ist beschädigt";
+    case SQLITE_FULL:
+      return "der Datenträger ist voll";
+    case SQLITE_CANTOPEN:
+      return "die Datei lässt sich nicht öffnen";
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+      return "keine Berechtigung";
+    default:
+      return sqlite3_errmsg(db);
+  }
+}
+
 }  // namespace
 
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, Mode mode) {
@@ -36,26 +61,21 @@ SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, Mode mode) {
     name = "file:" + uriPath(file) + "?immutable=1";
   }
   if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-    const std::string message = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
+    const std::string message = reasonOf(db_);
     sqlite3_close(db_);
     db_ = nullptr;
-    throw HostError("cannot open database " + file.string() + ": " + message);
+    throw HostError("Die Datenbank " + file.string() + " lässt sich nicht öffnen: " + message);
   }
   sqlite3_extended_result_codes(db_, 1);
 }
 
 SqliteDatabase::~SqliteDatabase() { sqlite3_close(db_); }
 
-void SqliteDatabase::fail(const std::string& what) const {
-  throw HostError(what + ": " + sqlite3_errmsg(db_));
-}
+void SqliteDatabase::fail(const std::string& what) const { throw HostError(what + ": " + reasonOf(db_)); }
 
 void SqliteDatabase::exec(const std::string& sql) {
-  char* message = nullptr;
-  if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-    const std::string text = message != nullptr ? message : sqlite3_errmsg(db_);
-    sqlite3_free(message);
-    throw HostError("database error: " + text);
+  if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+    throw HostError("Datenbankfehler: " + reasonOf(db_));
   }
 }
 
@@ -63,7 +83,7 @@ SqliteStatement SqliteDatabase::prepare(const std::string& sql) { return SqliteS
 
 SqliteStatement::SqliteStatement(SqliteDatabase& db, const std::string& sql) : db_(&db) {
   if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
-    db.fail("database error in '" + sql + "'");
+    db.fail("Datenbankfehler bei '" + sql + "'");
   }
 }
 
@@ -75,21 +95,22 @@ SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
 
 void SqliteStatement::bind(int index, std::int64_t value) {
-  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) db_->fail("database bind failed");
+  if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK)
+    db_->fail("Datenbankfehler beim Binden eines Werts");
 }
 
 void SqliteStatement::bind(int index, const std::optional<std::string>& text) {
   const int rc = text ? sqlite3_bind_text(statement_, index, text->data(), static_cast<int>(text->size()),
                                           SQLITE_TRANSIENT)
                       : sqlite3_bind_null(statement_, index);
-  if (rc != SQLITE_OK) db_->fail("database bind failed");
+  if (rc != SQLITE_OK) db_->fail("Datenbankfehler beim Binden eines Werts");
 }
 
 bool SqliteStatement::step() {
   const int rc = sqlite3_step(statement_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  db_->fail("database error");
+  db_->fail("Datenbankfehler");
 }
 
 void SqliteStatement::run() {

@@ -14,7 +14,7 @@ class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
     if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw std::runtime_error("iconv cannot convert from " + std::string(from));
+      throw std::runtime_error("iconv kann nicht aus " + std::string(from) + " umwandeln");
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Checks the release package: the names in it, the version resources of both DLLs against the project
-# version, the SHA-256 sums, the DLLs' exports against the build, and that every picture the guide
-# shows is in it.
+# Checks the release package: the names in it (the 32-bit DLL only), its version resource against the
+# project version, the SHA-256 sums, the DLL's exports against the build, and that every picture the
+# guide shows is in it.
 # Usage: check-package.sh [dist/aggregate-<version>-windows.zip]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +14,7 @@ fail() { echo "check-package: $*" >&2; exit 1; }
 
 expected=$(
   {
-    printf '%s\n' aggregate.dll x64/aggregate.dll Benutzerhandbuch.md LIESMICH.txt SHA256SUMS.txt
+    printf '%s\n' aggregate.dll Benutzerhandbuch.md LIESMICH.txt SHA256SUMS.txt
     for picture in docs/images/*.png; do echo "images/$(basename "$picture")"; done
   } | sed "s|^|$name/|" | LC_ALL=C sort
 )
@@ -34,14 +34,10 @@ listed=$(cut -c67- "$root/SHA256SUMS.txt" | LC_ALL=C sort)
 
 [ "$(python3 scripts/pe-version.py "$root/aggregate.dll")" = "i386 $version $version" ] ||
   fail "aggregate.dll: $(python3 scripts/pe-version.py "$root/aggregate.dll"), expected i386 $version"
-[ "$(python3 scripts/pe-version.py "$root/x64/aggregate.dll")" = "x86_64 $version $version" ] ||
-  fail "x64/aggregate.dll: $(python3 scripts/pe-version.py "$root/x64/aggregate.dll"), expected x86_64 $version"
-# The packaged DLLs are the built ones without debug information: same exports.
+# The packaged DLL is the built one without debug information: same exports.
 exports() { "$1"-w64-mingw32-objdump -p "$2" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'; }
 [ "$(exports i686 "$root/aggregate.dll")" = "$(exports i686 build/windows-i686/aggregate.dll)" ] &&
   [ -n "$(exports i686 "$root/aggregate.dll")" ] || fail "aggregate.dll does not export what the build does"
-[ "$(exports x86_64 "$root/x64/aggregate.dll")" = "$(exports x86_64 build/windows-x86_64/aggregate.dll)" ] ||
-  fail "x64/aggregate.dll does not export what the build does"
 
 grep -q "Version $version" "$root/LIESMICH.txt" || fail "LIESMICH.txt does not name version $version"
 grep -o '](images/[^)]*)' "$root/Benutzerhandbuch.md" | sed 's/^](//; s/)$//' | while read -r picture; do

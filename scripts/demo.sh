@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs the main jobs on a copy of the bundled demo project:
-# a biotope-type transfer, the measure aggregation and an area balance, then its results as a
-# table and a GeoPackage.
+# Sets up the machine (the light Linux layer only), builds, and runs the main jobs on a copy of the
+# bundled demo project: a biotope-type transfer, the measure aggregation and an area balance, then
+# its results as a table and a GeoPackage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct Command {
 
 struct CommandLine {
   bool help = false;
+  bool version = false;
   std::filesystem::path projectDir;
   std::optional<std::filesystem::path> plugin;
   std::int64_t failCall = 0;  // the n-th host API call fails; 0: none
@@ -33,6 +35,11 @@ class UsageError : public std::runtime_error {
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);  // throws UsageError
-extern const char* const kUsage;
+std::string usageText();
+
+// Exit codes, one scheme for every command.
+inline constexpr int kExitOk = 0;      // the commands ran and no error box was shown
+inline constexpr int kExitFailed = 1;  // an error box, a cancel, or the host could not do what was asked
+inline constexpr int kExitUsage = 2;   // the command line is malformed
 
 }  // namespace tolvar

@@ -12,30 +12,30 @@ namespace {
 const char* geoTypeName(std::int32_t geoType) {
   switch (geoType) {
     case 1:
-      return "point";
+      return "Punkt";
     case 2:
-      return "line";
+      return "Linie";
     case 3:
-      return "polygon";
+      return "Polygon";
     case 14:
-      return "multipolygon";
+      return "Multipolygon";
     default:
-      return "none";
+      return "keine";
   }
 }
 
 }  // namespace
 
 void printObjects(std::ostream& out, const std::vector<host::ObjectSummary>& objects) {
-  out << std::left << std::setw(8) << "id" << std::setw(16) << "Kennung" << std::setw(8) << "class"
-      << std::setw(14) << "geometry"
-      << "area_ha\n";
+  out << std::left << std::setw(8) << "ID" << std::setw(16) << "Kennung" << std::setw(8) << "Klasse"
+      << std::setw(14) << "Geometrie"
+      << "Fläche_ha\n";
   for (const host::ObjectSummary& object : objects) {
     std::ostringstream area;
     area << std::fixed << std::setprecision(4) << object.areaHectares;
     out << std::left << std::setw(8) << object.id << std::setw(16) << object.kennung << std::setw(8)
         << host::className(object.classCode) << std::setw(14) << geoTypeName(object.geoType) << area.str()
-        << (object.temporary ? "  (temporary)" : "") << "\n";
+        << (object.temporary ? "  (vorübergehend)" : "") << "\n";
   }
 }
 

@@ -1,8 +1,14 @@
-// Colours of the picture: one fill per biotope-type code, the same for a code written with a
-// leading x, y or z (the aggregation merges them).
+// Colours of the picture. A biotope type is coloured by its group, told by the first letter of its
+// code (a leading x, y or z dropped, as the aggregation drops it):
+//   woods and shrubs (W, B, H): greens      grassland and dry grassland (G, R): yellow-greens
+//   waters and wetlands (F, S, N, M): blues  fields and horticulture (A, E): ochres
+//   settlement and traffic (O, P, X): greys  everything else: violets
+// Within one picture every code gets its own shade of its group's colour.
 #pragma once
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tolvar {
 
@@ -12,8 +18,21 @@ struct Rgb {
   double blue = 0;
 };
 
-// The colour of the first code of a "/"-joined list.
-Rgb biotopColour(const std::string& codes);
+enum class BiotopGroup { Woods, Grassland, Waters, Fields, Settlement, Others };
+
+// The code a "/"-joined list of codes is coloured by: its first, without a leading x, y or z.
+std::string colouredCode(const std::string& codes);
+BiotopGroup groupOf(const std::string& code);
+
+class BiotopColours {
+ public:
+  // Every code the picture shows, in the order they appear; repeats are fine.
+  explicit BiotopColours(const std::vector<std::string>& codes);
+  Rgb of(const std::string& codes) const;  // codes the constructor did not get take the group's colour
+
+ private:
+  std::map<std::string, Rgb> colours_;
+};
 
 inline constexpr Rgb kBackground{1, 1, 1};
 inline constexpr Rgb kAnimalSite{0.75, 0.15, 0.1};

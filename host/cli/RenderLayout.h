@@ -6,11 +6,22 @@
 
 namespace tolvar {
 
+inline constexpr const char* kFontFamily = "DejaVu Sans";
+
 struct PixelBox {
   double left = 0;
   double top = 0;
   double width = 0;
   double height = 0;
+
+  double right() const { return left + width; }
+  double bottom() const { return top + height; }
+  bool overlaps(const PixelBox& other) const {
+    return left < other.right() && other.left < right() && top < other.bottom() && other.top < bottom();
+  }
+  bool inside(const PixelBox& other) const {
+    return left >= other.left && top >= other.top && right() <= other.right() && bottom() <= other.bottom();
+  }
 };
 
 class RenderLayout {
@@ -22,6 +33,9 @@ class RenderLayout {
 
   PixelBox mapFrame() const { return {20, 70, 800, 710}; }
   PixelBox legend() const { return {840, 70, 340, 710}; }
+  // Corners of the map frame kept free of labels.
+  PixelBox northArrow() const { return {764, 78, 48, 70}; }
+  PixelBox scaleBar() const { return {28, 716, 360, 56}; }
   double pixelsPerMetre() const { return scale_; }
   MapPoint toPixel(const MapPoint& world) const;
 

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <memory>
 
 #include "RenderColours.h"
+#include "RenderLabels.h"
 #include "RenderLayout.h"
 
 namespace tolvar {
@@ -25,18 +25,6 @@ struct ContextDeleter {
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
-constexpr const char* kFont = "DejaVu Sans";
-
-// German notation whatever the process locale says.
-std::string germanNumber(double value, int decimals) {
-  char text[64];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  std::string result(text, error == std::errc() ? end : text);
-  std::replace(result.begin(), result.end(), '.', ',');
-  return result;
-}
-
 class Canvas {
  public:
   Canvas(cairo_t* cr, const RenderLayout& layout) : cr_(cr), layout_(layout) {}
@@ -46,7 +34,7 @@ class Canvas {
   }
 
   void font(double size, bool bold) {
-    cairo_select_font_face(cr_, kFont, CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr_, kFontFamily, CAIRO_FONT_SLANT_NORMAL,
                            bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, size);
   }
@@ -66,7 +54,7 @@ class Canvas {
   void label(const std::string& text, double x, double y, bool centred) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr_, text.c_str(), &extents);
-    cairo_move_to(cr_, centred ? x - extents.width / 2 - extents.x_bearing : x, y);
+    cairo_move_to(cr_, centred ? x - extents.x_advance / 2 : x, y);
     cairo_text_path(cr_, text.c_str());
     cairo_save(cr_);
     colour(kBackground, 0.85);
@@ -82,6 +70,16 @@ class Canvas {
     cairo_show_text(cr_, text.c_str());
   }
 
+  void swatch(const Rgb& fill, double x, double y) {
+    cairo_rectangle(cr_, x, y - 11, 18, 13);
+    colour(fill);
+    cairo_fill_preserve(cr_);
+    colour({0.25, 0.25, 0.25});
+    cairo_set_line_width(cr_, 1);
+    cairo_stroke(cr_);
+    colour({0, 0, 0});
+  }
+
   cairo_t* cr() const { return cr_; }
   const RenderLayout& layout() const { return layout_; }
 
@@ -90,7 +88,14 @@ class Canvas {
   const RenderLayout& layout_;
 };
 
-void paintObjects(Canvas& canvas, const RenderScene& scene) {
+BiotopColours coloursOf(const RenderScene& scene) {
+  std::vector<std::string> codes;
+  for (const BiotopPiece& piece : scene.biotopes) codes.push_back(piece.code);
+  for (const AggregatedBiotopRow& row : scene.biotopRows) codes.push_back(row.code);
+  return BiotopColours(codes);
+}
+
+void paintObjects(Canvas& canvas, const RenderScene& scene, const BiotopColours& colours) {
   cairo_t* cr = canvas.cr();
   // Whole outlines beyond the object are dashed, so the clipped pieces stand out.
   const auto strokeDashed = [&](const auto& shape, double grey, double width) {
@@ -107,7 +112,7 @@ void paintObjects(Canvas& canvas, const RenderScene& scene) {
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
   for (const BiotopPiece& piece : scene.biotopes) {
     canvas.shapePath(piece.onObject);
-    canvas.colour(biotopColour(piece.code));
+    canvas.colour(colours.of(piece.code));
     cairo_fill_preserve(cr);
     canvas.colour({0.25, 0.25, 0.25});
     cairo_set_line_width(cr, 1);
@@ -119,17 +124,7 @@ void paintObjects(Canvas& canvas, const RenderScene& scene) {
   cairo_stroke(cr);
 }
 
-void paintLabels(Canvas& canvas, const RenderScene& scene) {
-  canvas.colour({0, 0, 0});
-  for (const BiotopPiece& piece : scene.biotopes) {
-    const MapPoint at = canvas.layout().toPixel(piece.labelAt);
-    canvas.font(15, true);
-    canvas.label(piece.code + " (" + piece.kennung + ")", at.x, at.y - 4, true);
-    canvas.font(13, false);
-    std::string figures = germanNumber(piece.hectares, 2) + " ha";
-    if (scene.hectares > 0) figures += " · " + germanNumber(piece.share, 1) + " %";
-    canvas.label(figures, at.x, at.y + 14, true);
-  }
+void paintSites(Canvas& canvas, const RenderScene& scene) {
   for (const FindSite& site : scene.sites) {
     const MapPoint at = canvas.layout().toPixel(site.at);
     cairo_new_path(canvas.cr());
@@ -139,29 +134,45 @@ void paintLabels(Canvas& canvas, const RenderScene& scene) {
     canvas.colour(kBackground);
     cairo_set_line_width(canvas.cr(), 1.5);
     cairo_stroke(canvas.cr());
-    canvas.colour(site.plants ? kPlantSite : kAnimalSite);
-    canvas.font(13, true);
-    canvas.label(site.kennung, at.x + 10, at.y - 6, false);
-    canvas.font(12, false);
-    double y = at.y + 9;
-    for (const std::string& species : site.species) {
-      canvas.label(species, at.x + 10, y, false);
-      y += 15;
+  }
+}
+
+void paintLabels(Canvas& canvas, const LabelPlan& plan) {
+  for (const PlacedLabel& label : plan.labels) {
+    const Rgb ink = label.kind == LabelKind::AnimalSite  ? kAnimalSite
+                    : label.kind == LabelKind::PlantSite ? kPlantSite
+                                                         : Rgb{0, 0, 0};
+    canvas.colour(ink);
+    const double x = label.centred ? label.box.left + label.box.width / 2 : label.box.left + 2;
+    for (const LabelLine& line : label.lines) {
+      canvas.font(line.size, line.bold);
+      canvas.label(line.text, x, line.baseline, label.centred);
     }
   }
 }
 
-// A bar of a round length (1, 2 or 5 times a power of ten) of at most a fifth of the frame.
-void paintScaleBar(Canvas& canvas) {
-  const PixelBox frame = canvas.layout().mapFrame();
-  const double metresAvailable = frame.width / 5 / canvas.layout().pixelsPerMetre();
+// "1 : 2.500": metres of the map per metre of the picture, to two significant digits.
+std::string scaleRatio(double pixelsPerMetre, double metresPerPixel) {
+  const double ratio = 1 / (pixelsPerMetre * metresPerPixel);
+  const double step = std::pow(10.0, std::max(0.0, std::floor(std::log10(ratio)) - 1));
+  std::string digits = std::to_string(static_cast<long long>(std::round(ratio / step) * step));
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), ".");
+  return "1 : " + digits;
+}
+
+// A bar of a round length (1, 2 or 5 times a power of ten) of at most a fifth of the frame, and the
+// scale ratio beside it.
+void paintScaleBar(Canvas& canvas, const std::string& ratio) {
+  const PixelBox zone = canvas.layout().scaleBar();
+  const double metresAvailable = canvas.layout().mapFrame().width / 5 / canvas.layout().pixelsPerMetre();
   const double power = std::pow(10.0, std::floor(std::log10(metresAvailable)));
   double metres = power;
   for (const double step : {2.0, 5.0})
     if (step * power <= metresAvailable) metres = step * power;
   const double length = metres * canvas.layout().pixelsPerMetre();
-  const double left = frame.left + 20;
-  const double bottom = frame.top + frame.height - 24;
+  const double left = zone.left + 12;
+  const double bottom = zone.top + 28;
   cairo_t* cr = canvas.cr();
   for (int half = 0; half < 2; ++half) {
     cairo_rectangle(cr, left + half * length / 2, bottom - 8, length / 2, 8);
@@ -176,12 +187,14 @@ void paintScaleBar(Canvas& canvas) {
   canvas.label("0", left, bottom + 15, true);
   canvas.label(metres >= 1000 ? germanNumber(metres / 1000, 0) + " km" : germanNumber(metres, 0) + " m",
                left + length, bottom + 15, true);
+  canvas.font(13, true);
+  canvas.label(ratio, left + length + 28, bottom, false);
 }
 
 void paintNorthArrow(Canvas& canvas) {
-  const PixelBox frame = canvas.layout().mapFrame();
-  const double x = frame.left + frame.width - 36;
-  const double top = frame.top + 34;
+  const PixelBox zone = canvas.layout().northArrow();
+  const double x = zone.left + zone.width / 2;
+  const double top = zone.top + 26;
   cairo_t* cr = canvas.cr();
   cairo_move_to(cr, x, top);
   cairo_line_to(cr, x + 11, top + 34);
@@ -194,39 +207,37 @@ void paintNorthArrow(Canvas& canvas) {
   canvas.label("N", x, top - 6, true);
 }
 
-void paintLegend(Canvas& canvas, const RenderScene& scene) {
+// The legend speaks of what the object's class holds: a measure shows what its aggregation wrote,
+// any other object its own biotope-type rows and the species of the find sites on it.
+void paintLegend(Canvas& canvas, const RenderScene& scene, const BiotopColours& colours,
+                 const LabelPlan& plan) {
   const PixelBox box = canvas.layout().legend();
   cairo_t* cr = canvas.cr();
+  const bool measure = scene.className == "MAS";
   double y = box.top + 18;
   canvas.colour({0, 0, 0});
   canvas.font(16, true);
-  canvas.text("Letzte Aggregation", box.left, y);
+  canvas.text(measure ? "Aggregierte Biotoptypen" : "Biotoptypen von " + scene.kennung, box.left, y);
   y += 26;
   canvas.font(13, true);
   canvas.text("Biotoptyp", box.left + 26, y);
-  canvas.text("FLAECHE", box.left + 130, y);
+  canvas.text("Fläche", box.left + 130, y);
   canvas.text("Anteil", box.left + 240, y);
   canvas.font(13, false);
   if (scene.biotopRows.empty()) {
     y += 20;
-    canvas.text("keine Zeilen", box.left + 26, y);
+    canvas.text(scene.hasSpeciesCarrier ? "keine (nur die Zeile „OZ“ der Arten)" : "keine", box.left + 26, y);
   }
   for (const AggregatedBiotopRow& row : scene.biotopRows) {
     y += 20;
-    cairo_rectangle(cr, box.left, y - 11, 18, 13);
-    canvas.colour(biotopColour(row.code));
-    cairo_fill_preserve(cr);
-    canvas.colour({0.25, 0.25, 0.25});
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    canvas.colour({0, 0, 0});
+    canvas.swatch(colours.of(row.code), box.left, y);
     canvas.text(row.code, box.left + 26, y);
     canvas.text(row.hectares.empty() ? "–" : row.hectares + " ha", box.left + 130, y);
     canvas.text(row.share.empty() ? "–" : row.share + " %", box.left + 240, y);
   }
   y += 34;
   canvas.font(14, true);
-  canvas.text("Planungsrelevante Arten", box.left, y);
+  canvas.text(measure ? "Planungsrelevante Arten" : "Arten der Fundorte auf " + scene.kennung, box.left, y);
   canvas.font(13, false);
   if (scene.speciesRows.empty()) {
     y += 20;
@@ -235,6 +246,22 @@ void paintLegend(Canvas& canvas, const RenderScene& scene) {
   for (const std::string& row : scene.speciesRows) {
     y += 20;
     canvas.text(row, box.left + 26, y);
+  }
+  if (!plan.key.empty() || plan.unlabelled > 0) {
+    y += 34;
+    canvas.font(14, true);
+    canvas.text("Nummern in der Karte", box.left, y);
+    canvas.font(12, false);
+    for (std::size_t i = 0; i < plan.key.size(); ++i) {
+      y += 18;
+      canvas.text(std::to_string(i + 1), box.left + 4, y);
+      canvas.text(plan.key[i], box.left + 26, y);
+    }
+    if (plan.unlabelled > 0) {
+      y += 18;
+      canvas.text(std::to_string(plan.unlabelled) + " weitere ohne Platz für eine Beschriftung",
+                  box.left + 26, y);
+    }
   }
   y += 34;
   canvas.font(14, true);
@@ -266,10 +293,24 @@ void paintLegend(Canvas& canvas, const RenderScene& scene) {
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
   canvas.text("ganze BT-Fläche, andere Objekte", box.left + 26, y);
+  // One swatch per group, in its middle shade: the colours of the map are shades of these.
+  const BiotopColours groupColours({});
+  const std::pair<const char*, const char*> groups[] = {
+      {"W", "Wälder, Gebüsche (W, B, H)"},           {"G", "Grünland, Rasen (G, R)"},
+      {"F", "Gewässer, Feuchtgebiete (F, S, N, M)"}, {"A", "Äcker, Gartenbau (A, E)"},
+      {"O", "Siedlung, Verkehr (O, P, X)"},          {"U", "übrige Biotoptypen"}};
+  y += 8;
+  for (const auto& [code, name] : groups) {
+    y += 20;
+    canvas.swatch(groupColours.of(code), box.left, y);
+    canvas.text(name, box.left + 26, y);
+  }
 }
 
-void paint(cairo_t* cr, const RenderScene& scene) {
+void paint(cairo_t* cr, const RenderScene& scene, double metresPerPixel) {
   const RenderLayout layout(scene);
+  const LabelPlan plan = planLabels(scene, layout);
+  const BiotopColours colours = coloursOf(scene);
   Canvas canvas(cr, layout);
   canvas.colour(kBackground);
   cairo_paint(cr);
@@ -283,22 +324,25 @@ void paint(cairo_t* cr, const RenderScene& scene) {
   cairo_save(cr);
   cairo_rectangle(cr, frame.left, frame.top, frame.width, frame.height);
   cairo_clip(cr);
-  paintObjects(canvas, scene);
-  paintLabels(canvas, scene);
-  paintScaleBar(canvas);
+  paintObjects(canvas, scene, colours);
+  paintSites(canvas, scene);
+  paintLabels(canvas, plan);
+  paintScaleBar(canvas, scaleRatio(layout.pixelsPerMetre(), metresPerPixel));
   paintNorthArrow(canvas);
   cairo_restore(cr);
   cairo_rectangle(cr, frame.left, frame.top, frame.width, frame.height);
   canvas.colour({0.5, 0.5, 0.5});
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  paintLegend(canvas, scene);
+  paintLegend(canvas, scene, colours, plan);
 }
 
 void check(cairo_status_t status, const std::filesystem::path& file) {
-  if (status != CAIRO_STATUS_SUCCESS) {
-    throw host::HostError("cannot write " + file.string() + ": " + cairo_status_to_string(status));
-  }
+  if (status == CAIRO_STATUS_SUCCESS) return;
+  const std::string why = status == CAIRO_STATUS_WRITE_ERROR
+                              ? "keine Schreibberechtigung, oder der Datenträger ist voll"
+                              : cairo_status_to_string(status);
+  throw host::HostError("Das Bild " + file.string() + " lässt sich nicht schreiben: " + why);
 }
 
 }  // namespace
@@ -313,7 +357,12 @@ std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& file) 
 
 void paintToFile(const RenderScene& scene, const std::filesystem::path& file) {
   const auto format = pictureFormatOf(file);
-  if (!format) throw host::HostError("render writes a .svg or a .png file, not " + file.string());
+  if (!format) throw host::HostError("render schreibt eine .svg- oder .png-Datei, nicht " + file.string());
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+  if (!std::filesystem::is_directory(folder)) {
+    throw host::HostError("Das Bild " + file.string() + " lässt sich nicht schreiben: den Ordner " +
+                          folder.string() + " gibt es nicht");
+  }
   const bool svg = format == PictureFormat::Svg;
   Surface surface(
       svg ? cairo_svg_surface_create(file.c_str(), RenderLayout::kWidth, RenderLayout::kHeight)
@@ -321,7 +370,8 @@ void paintToFile(const RenderScene& scene, const std::filesystem::path& file) {
   check(cairo_surface_status(surface.get()), file);
   {
     const Context context(cairo_create(surface.get()));
-    paint(context.get(), scene);
+    // An SVG measures in points; a PNG is taken as shown at 96 pixels per inch.
+    paint(context.get(), scene, 0.0254 / (svg ? 72 : 96));
     check(cairo_status(context.get()), file);
   }
   if (svg) {

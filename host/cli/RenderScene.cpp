@@ -90,7 +90,16 @@ bool isFindSite(const host::GeoObject& object) {
   return object.classCode == host::kClassFT || object.classCode == host::kClassFP;
 }
 
+// A measure lists the species its aggregation wrote; any other object those of the find sites on it.
 void addSpeciesRows(const host::Host& host, RenderScene& scene) {
+  if (scene.className != "MAS") {
+    for (const FindSite& site : scene.sites) {
+      for (const std::string& species : site.species)
+        scene.speciesRows.push_back((site.plants ? "Pflanze: " : "Tier: ") + species + " (" + site.kennung +
+                                    ")");
+    }
+    return;
+  }
   for (const host::Row& row : host.rows(scene.kennung, "PlanungRelArten")) {
     const std::string animal = row.value("PlanRel_T_Art");
     scene.speciesRows.push_back(animal.empty() ? "Pflanze: " + row.value("PlanRel_P_Art")
@@ -105,7 +114,7 @@ RenderScene collectRenderScene(host::Host& host, const std::string& kennung) {
   const host::GeosContext& geos = session.geos();
   const host::GeoObject& object = session.requireObject(kennung);
   if (!object.geometry || geos.isEmpty(object.geometry)) {
-    throw host::HostError("'" + kennung + "' has no geometry to draw");
+    throw host::HostError("'" + kennung + "' hat keine Geometrie, die sich zeichnen ließe");
   }
   RenderScene scene;
   scene.kennung = kennung;
@@ -141,7 +150,10 @@ RenderScene collectRenderScene(host::Host& host, const std::string& kennung) {
   }
 
   for (const host::Row& row : host.rows(kennung, "BtypHtyp")) {
-    if (row.value("Biotoptyp") == "OZ") continue;
+    if (row.value("Biotoptyp") == "OZ") {
+      scene.hasSpeciesCarrier = true;
+      continue;
+    }
     scene.biotopRows.push_back({row.value("Biotoptyp"), row.value("FLAECHE"), row.value("Flaechenanteil")});
   }
   addSpeciesRows(host, scene);

@@ -61,6 +61,7 @@ struct RenderScene {
   std::vector<FindSite> sites;
   std::vector<OtherObject> others;
   std::vector<AggregatedBiotopRow> biotopRows;  // BtypHtyp rows except the "OZ" carrier of species
+  bool hasSpeciesCarrier = false;               // the object has that "OZ" row
   std::vector<std::string> speciesRows;         // "Tier: name" / "Pflanze: name"
 };
 

@@ -49,7 +49,7 @@ void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   // Only the project directory is ever consulted, never a root or working directory instead.
   if (projectDirectory.empty()) {
-    reportUncheckedList(Ansi("der Host nennt kein Projektverzeichnis."));
+    reportUncheckedList(Ansi("Tolvar nennt kein Projektverzeichnis."));
     return;
   }
   const std::string file = projectDirectory + kFileName;

@@ -64,7 +64,7 @@ TEST(LockedProject, AShortLockIsWaitedForALongOneUndoesTheTransferAndItsMark) {
     otherWriter.exec("ROLLBACK");
   }
   EXPECT_EQ(code, 1) << said;
-  EXPECT_NE(said.find("database is locked"), std::string::npos) << said;
+  EXPECT_NE(said.find("die Datenbank ist von einem anderen Programm gesperrt"), std::string::npos) << said;
   EXPECT_EQ(host::readChangeList(project / "TA_LIST.DBF").front().changed, "IGNORED");
   EXPECT_EQ(rowsOfGB001(project), rowsBefore);
 

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -86,7 +87,7 @@ class TerminalProgress : public ::testing::Test {
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output.substr(0, 500);
-    return output;
+    return withoutTolvarLines(output);
   }
 
   static std::string runThroughPipe() {
@@ -95,7 +96,18 @@ class TerminalProgress : public ::testing::Test {
     command += " 2>&1 >/dev/null";
     const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
     EXPECT_EQ(result.status, 0);
-    return result.output;
+    return withoutTolvarLines(result.output);
+  }
+
+  // What the plug-in wrote: on a slow machine tolvar also says that the project is loading.
+  static std::string withoutTolvarLines(const std::string& output) {
+    std::string kept;
+    for (std::size_t start = 0; start < output.size();) {
+      const std::size_t end = std::min(output.find('\n', start), output.size() - 1) + 1;
+      if (output.compare(start, 8, "tolvar: ") != 0) kept += output.substr(start, end - start);
+      start = end;
+    }
+    return kept;
   }
 
  private:
@@ -119,16 +131,18 @@ TEST_F(TerminalProgress, OnATerminalOneLineIsRedrawnAndASummaryEndsIt) {
   const auto summaryAt = output.rfind("\r\x1b[K");
   const std::string live = output.substr(0, summaryAt);
   EXPECT_EQ(live.find('\n'), std::string::npos) << "the live line must never start a new line";
-  EXPECT_THAT(live, ::testing::HasSubstr(std::string(kCaption) +
-                                         " | MAS-0500 (500 von 1000) [#########-----------] 49 %"));
+  // 99 columns: the caption is shortened, the rest stays whole.
+  EXPECT_THAT(live, ::testing::HasSubstr("… | MAS-0500 (500 von 1000) [#########-----------] 49 % | "));
   EXPECT_THAT(live, ::testing::HasSubstr("Strg+C bricht ab"));
   EXPECT_THAT(output.substr(summaryAt), ::testing::MatchesRegex("\r\x1b\\[K" + std::string(kCaption) +
                                                                 ": 1000 von 1000 in [0-9]+:[0-9][0-9]\r\n"
-                                                                "BT_FT_FPToMAS returned -1\r\n"));
+                                                                "BT_FT_FPToMAS gab -1 zurück\r\n"));
   for (std::size_t start = 0; start < live.size();) {
     const auto end = live.find("\r\x1b[K", start + 1);
     const std::string drawn = live.substr(start, end - start);
-    EXPECT_LE(drawn.size() - 4, 99u + 2u) << drawn;  // 99 columns; "ß" takes two bytes
+    const auto characters =
+        std::count_if(drawn.begin(), drawn.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    EXPECT_LE(characters - 4, 99) << drawn;  // 99 columns after "\r\x1b[K"
     start = end == std::string::npos ? live.size() : end;
   }
 }

@@ -1,4 +1,4 @@
-// The tolvar program: commands, and one-line errors with a non-zero exit that leave the project as it was.
+// The tolvar program: commands, help, exit codes, and one-line errors that leave the project as it was.
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -46,8 +46,8 @@ class Cli : public HostTest {
 TEST_F(Cli, ListsObjectsAndTheRowTreeOfAnObject) {
   const CliResult objects = run({"objects"});
   EXPECT_EQ(objects.exitCode, 0);
-  EXPECT_THAT(objects.out, ::testing::HasSubstr("3       GB-1            GB      polygon       1.0000\n"));
-  EXPECT_THAT(objects.out, ::testing::HasSubstr("FSN-1           FSN     multipolygon  0.0200\n"));
+  EXPECT_THAT(objects.out, ::testing::HasSubstr("3       GB-1            GB      Polygon       1.0000\n"));
+  EXPECT_THAT(objects.out, ::testing::HasSubstr("FSN-1           FSN     Multipolygon  0.0200\n"));
   const CliResult tree = run({"tree", "BT-1"});
   EXPECT_THAT(tree.out, ::testing::StartsWith(
                             "BtypHtyp 1: Biotoptyp=WBA, Oekotyp=9110\n  Zusatzcodes 4: Zusatzcode=h\n"));
@@ -59,35 +59,52 @@ TEST_F(Cli, RunsSeveralCommandsInOneSession) {
       run({"select", "BT-2", "GB-1", ",", "selection", ",", "active", "BT-1", ",", "run", "ReportPaths", ",",
            "edit", "BT-1", "BtypHtyp", std::to_string(keys.wba), "Oekotyp", "abc"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.out, "BT-2\nGB-1\nReportPaths returned -1\nABC\n");
+  EXPECT_EQ(result.out, "BT-2\nGB-1\nReportPaths gab -1 zurück\nABC\n");
   host::Host reopened(dir);
   EXPECT_EQ(reopened.rows("BT-1", "BtypHtyp")[0].value("Oekotyp"), "ABC");
 }
 
-TEST_F(Cli, ChangeListCanBeCreatedAndListed) {
+TEST_F(Cli, ChangeListIsCreatedListedAndReplacedOnlyWhenForced) {
   const CliResult result = run({"changelist-create", "GB-1", "IGNORED", "BT-1", "UPDATE", ",", "changelist"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "GB-1\tIGNORED\nBT-1\tUPDATE\n");
+  const std::string list = fileBytes("TA_LIST.DBF");
+  const CliResult again = run({"changelist-create"});
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_EQ(again.err, "tolvar: " + (dir / "TA_LIST.DBF").string() +
+                           " gibt es schon; changelist-create --force ersetzt sie\n");
+  EXPECT_EQ(fileBytes("TA_LIST.DBF"), list);
+  const CliResult forced = run({"changelist-create", "--force", "GB-1", "UPDATE", ",", "changelist"});
+  EXPECT_EQ(forced.exitCode, 0) << forced.err;
+  EXPECT_EQ(forced.out, "GB-1\tUPDATE\n");
 }
 
 TEST_F(Cli, BadInputIsAOneLineErrorAndChangesNothing) {
-  expectOneLineFailure({"tree", "BT-9"}, 1, "unknown Kennung 'BT-9'");
-  expectOneLineFailure({"select", "BT-1", "XX"}, 1, "unknown Kennung 'XX'");
-  expectOneLineFailure({"run", "NoSuchExport"}, 1, "the plug-in has no export 'NoSuchExport'");
-  expectOneLineFailure({"frobnicate"}, 2, "unknown command 'frobnicate' (tolvar --help)");
+  expectOneLineFailure({"tree", "BT-9"}, 1, "Unbekannte Kennung 'BT-9'");
+  expectOneLineFailure({"select", "BT-1", "XX"}, 1, "Unbekannte Kennung 'XX'");
+  expectOneLineFailure({"frobnicate"}, 2, "unbekannter Befehl 'frobnicate' (tolvar --help)");
+  expectOneLineFailure({"slect", "BT-1"}, 2,
+                       "unbekannter Befehl 'slect' (meinten Sie 'select'?) (tolvar --help)");
+  expectOneLineFailure({"--plugn", "x.so", "objects"}, 2,
+                       "unbekannte Option '--plugn' (meinten Sie '--plugin'?) (tolvar --help)");
   expectOneLineFailure({"edit", "BT-1", "BtypHtyp", "1"}, 2,
-                       "wrong number of arguments for 'edit' (tolvar --help)");
+                       "falsche Zahl von Angaben für 'edit': edit <Kennung> <Tabelle> <PKey> <Feld> <Wert> "
+                       "(tolvar --help)");
   expectOneLineFailure({"edit", "BT-1", "BtypHtyp", "x1", "Bemerkung", "v"}, 2,
-                       "PKey 'x1' is no integer (tolvar --help)");
-  // A later bad command stops the line before anything ran.
+                       "PKey 'x1' ist keine ganze Zahl (tolvar --help)");
+  // A later bad command stops the line before anything ran; so does a function the plug-in lacks.
   expectOneLineFailure(
       {"edit", "BT-1", "BtypHtyp", "1", "Bemerkung", "v", ",", "notify-own-writes", "vielleicht"}, 2,
-      "notify-own-writes takes on or off (tolvar --help)");
+      "notify-own-writes erwartet on oder off (tolvar --help)");
+  expectOneLineFailure({"edit", "BT-1", "BtypHtyp", "1", "Bemerkung", "v", ",", "run", "BTtoGB"}, 2,
+                       "Das Plug-in hat keine Funktion 'BTtoGB' (meinten Sie 'BTToGB'?) (tolvar --help)");
+  expectOneLineFailure({"run", "NoSuchExport"}, 2,
+                       "Das Plug-in hat keine Funktion 'NoSuchExport' (tolvar --help)");
   expectOneLineFailure({"active", "BT-1", ",", "run", "LeaveUpdateOpen"}, 1,
-                       "LeaveUpdateOpen left tlBeginUpdate/tlEndUpdate unbalanced (depth 1)");
+                       "LeaveUpdateOpen hat tlBeginUpdate/tlEndUpdate nicht ausgeglichen (Tiefe 1)");
   expectOneLineFailure({"run", "CloseUpdateTwice"}, 1,
-                       "CloseUpdateTwice left tlBeginUpdate/tlEndUpdate unbalanced (depth 0)");
-  expectOneLineFailure({"changelist"}, 1, "cannot read " + (dir / "TA_LIST.DBF").string());
+                       "CloseUpdateTwice hat tlBeginUpdate/tlEndUpdate nicht ausgeglichen (Tiefe 0)");
+  expectOneLineFailure({"changelist"}, 1, (dir / "TA_LIST.DBF").string() + " lässt sich nicht lesen");
 }
 
 TEST_F(Cli, MalformedFilesAreReportedOnOneLineAndLeftAsTheyAre) {
@@ -95,7 +112,7 @@ TEST_F(Cli, MalformedFilesAreReportedOnOneLineAndLeftAsTheyAre) {
   std::ofstream(dir / "objects.geojson", std::ios::trunc) << broken;
   const CliResult result = run({"objects"});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_THAT(result.err, ::testing::StartsWith("tolvar: objects.geojson is malformed: "));
+  EXPECT_THAT(result.err, ::testing::StartsWith("tolvar: objects.geojson ist fehlerhaft: "));
   EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
   EXPECT_EQ(fileBytes("objects.geojson"), broken);
 }
@@ -108,7 +125,7 @@ TEST_F(Cli, AChangeListCutShortIsReportedAtOnce) {
   const CliResult result = run({"changelist"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, "tolvar: " + (dir / "TA_LIST.DBF").string() +
-                            " is damaged: its header claims 16777218 records, the file holds 2\n");
+                            " ist beschädigt: ihr Kopf nennt 16777218 Einträge, sie enthält aber nur 2\n");
   EXPECT_EQ(fileBytes("TA_LIST.DBF"), bytes);
 }
 
@@ -122,14 +139,58 @@ TEST_F(Cli, EditsOfFieldsWithoutHandlerNeedNoPlugIn) {
 TEST_F(Cli, MissingProjectOrPluginIsAnError) {
   std::ostringstream out, err;
   EXPECT_EQ(tolvar::runCli({(temp / "fehlt").string(), "objects"}, out, err, HOST_TEST_PLUGIN_PATH), 1);
-  EXPECT_EQ(err.str(), "tolvar: no project directory " + (temp / "fehlt").string() + "\n");
+  EXPECT_EQ(err.str(), "tolvar: Projektordner nicht gefunden: " + (temp / "fehlt").string() + "\n");
   const CliResult noPlugin = run({"--plugin", "/nonexistent.so", "run", "BTToGB"});
   EXPECT_EQ(noPlugin.exitCode, 1);
-  EXPECT_THAT(noPlugin.err, ::testing::StartsWith("tolvar: cannot load plug-in /nonexistent.so"));
+  EXPECT_THAT(noPlugin.err,
+              ::testing::StartsWith("tolvar: Das Plug-in /nonexistent.so lässt sich nicht laden"));
   std::ostringstream none;
   EXPECT_EQ(tolvar::runCli({}, out, none, HOST_TEST_PLUGIN_PATH), 2);
-  EXPECT_EQ(tolvar::runCli({"--help"}, out, none, HOST_TEST_PLUGIN_PATH), 0);
-  EXPECT_THAT(out.str(), ::testing::HasSubstr("usage: tolvar"));
+  EXPECT_EQ(none.str(), "tolvar: kein Projektordner angegeben (tolvar --help)\n");
+}
+
+TEST_F(Cli, HelpAndVersionAnswerWhereverTheyAreAsked) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"help"}, {"--help"}, {"demo", "select", "-h"}, {"help", "run"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(tolvar::runCli(args, out, err, HOST_TEST_PLUGIN_PATH), 0);
+    EXPECT_THAT(out.str(), ::testing::StartsWith("Aufruf: tolvar <Projektordner>"));
+    EXPECT_EQ(err.str(), "");
+  }
+  std::ostringstream help, err;
+  tolvar::runCli({"--help"}, help, err, HOST_TEST_PLUGIN_PATH);
+  for (const char* line :
+       {"\n  BT_FT_FPToMAS         die ausgewählten Maßnahmen", "\n  deleteObject          ",
+        "\n  changelist-create [--force]", "\n  2                     die Befehlszeile"})
+    EXPECT_THAT(help.str(), ::testing::HasSubstr(line));
+  std::ostringstream version;
+  EXPECT_EQ(tolvar::runCli({"/nirgends", "objects", "--version"}, version, err, HOST_TEST_PLUGIN_PATH), 0);
+  EXPECT_THAT(version.str(), ::testing::StartsWith("tolvar 3."));
+  std::ostringstream first;
+  EXPECT_EQ(tolvar::runCli({"objects"}, first, err, HOST_TEST_PLUGIN_PATH), 2);
+  EXPECT_THAT(err.str(), ::testing::HasSubstr("kein Befehl angegeben; zuerst kommt der Projektordner"));
+}
+
+// A script tells failure from the exit code: an error box or a cancel in the plug-in is 1, and the
+// rest of the line still runs.
+TEST_F(Cli, ErrorBoxesAndCancelsGiveExitCodeOne) {
+  EXPECT_EQ(run({"run", "ReportPaths"}).exitCode, 0);
+  const CliResult box = run({"run", "ShowErrorBox", ",", "selection"});
+  EXPECT_EQ(box.exitCode, 1);
+  EXPECT_EQ(box.out, "ShowErrorBox gab -1 zurück\n");
+  EXPECT_EQ(box.err, "Nichts ist ausgewählt.\n");
+  const CliResult cancelled = run({"run", "CancelledWindow"});
+  EXPECT_EQ(cancelled.exitCode, 1);
+  EXPECT_EQ(cancelled.out, "CancelledWindow gab -1 zurück\n");
+}
+
+TEST_F(Cli, EmptyAnswersSaySoOnStandardError) {
+  const CliResult result = run({"tree", "MAS-1", ",", "calls", ",", "selection"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err,
+            "MAS-1 hat keine Attributzeilen.\nNoch kein Aufruf der Programmschnittstelle.\nNichts ist "
+            "ausgewählt.\n");
 }
 
 TEST_F(Cli, TheProgramExitsNonZeroWithOneLineOnStandardError) {
@@ -137,7 +198,7 @@ TEST_F(Cli, TheProgramExitsNonZeroWithOneLineOnStandardError) {
   const testsupport::CommandOutput result = testsupport::RunShellCommand(command);
   ASSERT_NE(result.status, -1);
   EXPECT_NE(result.status, 0);
-  EXPECT_EQ(result.output, "tolvar: unknown Kennung 'NOPE'\n");
+  EXPECT_EQ(result.output, "tolvar: Unbekannte Kennung 'NOPE'\n");
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST_F(Objects, UnknownExportsAreAClearError) {
     host.runExport("NoSuchExport");
     FAIL() << "no error";
   } catch (const host::HostError& e) {
-    EXPECT_STREQ(e.what(), "the plug-in has no export 'NoSuchExport'");
+    EXPECT_STREQ(e.what(), "Das Plug-in hat keine Funktion 'NoSuchExport'");
   }
   EXPECT_THROW(host.loadPlugin("/nonexistent/aggregate.so"), host::HostError);
 }

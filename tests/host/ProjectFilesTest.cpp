@@ -70,29 +70,29 @@ TEST_F(ProjectFiles, MissingOrMalformedProjectsAreOneLineErrors) {
     }
     return "opened";
   };
-  EXPECT_EQ(openError(temp / "fehlt"), "no project directory " + (temp / "fehlt").string());
+  EXPECT_EQ(openError(temp / "fehlt"), "Projektordner nicht gefunden: " + (temp / "fehlt").string());
 
   const auto copy = temp / "kopie";
   std::filesystem::copy(dir, copy);
   overwrite(copy / "objects.geojson", "{\"type\": \"FeatureCollection\", \"features\": [");
-  EXPECT_THAT(openError(copy), ::testing::StartsWith("objects.geojson is malformed"));
+  EXPECT_THAT(openError(copy), ::testing::StartsWith("objects.geojson ist fehlerhaft"));
   overwrite(copy / "objects.geojson",
             R"({"features": [{"properties": {"id": 1, "kennung": "A", "class": 1}, "geometry": null},
                              {"properties": {"id": 1, "kennung": "B", "class": 1}, "geometry": null}]})");
-  EXPECT_EQ(openError(copy), "objects.geojson: duplicate object id 1");
+  EXPECT_EQ(openError(copy), "objects.geojson: Objekt-ID 1 kommt doppelt vor");
   overwrite(
       copy / "objects.geojson",
       R"({"features": [{"properties": {"id": 1, "kennung": "A", "class": 1}, "geometry": {"type": "Polygon"}}]})");
-  EXPECT_THAT(openError(copy), ::testing::StartsWith("objects.geojson: bad GeoJSON geometry"));
+  EXPECT_THAT(openError(copy), ::testing::StartsWith("objects.geojson: ungültige GeoJSON-Geometrie"));
   std::filesystem::copy_file(dir / "objects.geojson", copy / "objects.geojson",
                              std::filesystem::copy_options::overwrite_existing);
   overwrite(copy / "tolvar.json", "{\"handlers\": 5}");
-  EXPECT_THAT(openError(copy), ::testing::StartsWith("tolvar.json is malformed"));
+  EXPECT_THAT(openError(copy), ::testing::StartsWith("tolvar.json ist fehlerhaft"));
   std::filesystem::remove(copy / "tolvar.json");
   overwrite(copy / "projekt.sqlite", "kein SQLite");
-  EXPECT_THAT(openError(copy), ::testing::HasSubstr("file is not a database"));
+  EXPECT_THAT(openError(copy), ::testing::HasSubstr("die Datei ist keine Datenbank"));
   std::filesystem::remove(copy / "projekt.sqlite");
-  EXPECT_EQ(openError(copy), "no project database " + (copy / "projekt.sqlite").string());
+  EXPECT_EQ(openError(copy), "Projektdatenbank nicht gefunden: " + (copy / "projekt.sqlite").string());
 }
 
 TEST_F(ProjectFiles, ATableMissingFromTheDatabaseIsSimplyNotThere) {

@@ -15,6 +15,7 @@
 #include "Cli.h"
 #include "ProjectBuilder.h"
 #include "RenderColours.h"
+#include "RenderLabels.h"
 #include "RenderLayout.h"
 #include "RenderScene.h"
 #include "TempDir.h"
@@ -115,9 +116,9 @@ TEST_F(Render, SceneHoldsWhatLiesOnTheObjectClippedToIt) {
   EXPECT_DOUBLE_EQ(centre.y, frame.top + frame.height / 2);
 }
 
-TEST_F(Render, PngColoursThePiecesByCodeAndLeavesTheRestBlank) {
-  ASSERT_NE(tolvar::biotopColour("WBA").red, tolvar::biotopColour("GMF").red)
-      << "pick codes of distinct colours";
+TEST_F(Render, PngColoursThePiecesByGroupAndLeavesTheRestBlank) {
+  // One code of the woods and one of the grassland: each takes its group's colour.
+  const tolvar::BiotopColours colours({"WBA", "GMF"});
   const auto file = temp / "m1.png";
   ASSERT_EQ(
       tolvar({"select", "M-1", "FT-1", ",", "run", "BT_FT_FPToMAS", ",", "render", "M-1", file.string()}), 0)
@@ -133,13 +134,77 @@ TEST_F(Render, PngColoursThePiecesByCodeAndLeavesTheRestBlank) {
     const tolvar::MapPoint p = layout.toPixel({x, y});
     return png.at(p.x, p.y);
   };
-  EXPECT_THAT(pixel(60, 60), HasColour(tolvar::biotopColour("WBA")));
-  EXPECT_THAT(pixel(940, 540), HasColour(tolvar::biotopColour("GMF")));  // xGMF is coloured as GMF
+  EXPECT_THAT(pixel(60, 60), HasColour(colours.of("WBA")));
+  EXPECT_THAT(pixel(940, 540), HasColour(colours.of("GMF")));  // xGMF is coloured as GMF
   EXPECT_THAT(pixel(1000 + 0.5 * 20 / layout.pixelsPerMetre(), 300), HasColour(tolvar::kBackground));
   EXPECT_THAT(pixel(250, 300), HasColour(tolvar::kAnimalSite));
   // The legend's first swatch shows the first row the aggregation wrote.
   const tolvar::PixelBox legend = layout.legend();
-  EXPECT_THAT(png.at(legend.left + 9, legend.top + 58), HasColour(tolvar::biotopColour("WBA")));
+  EXPECT_THAT(png.at(legend.left + 9, legend.top + 58), HasColour(colours.of("WBA")));
+}
+
+TEST(RenderColours, CodesOfOneGroupGetDistinctShadesOfItsColour) {
+  EXPECT_EQ(tolvar::groupOf("FGR"), tolvar::BiotopGroup::Waters);  // a ditch is water
+  EXPECT_EQ(tolvar::groupOf(tolvar::colouredCode("xGMF/NSS")), tolvar::BiotopGroup::Grassland);
+  const tolvar::BiotopColours colours({"WBA", "WXH", "xWBA", "BMS"});
+  const tolvar::Rgb a = colours.of("WBA"), b = colours.of("WXH"), c = colours.of("BMS");
+  EXPECT_TRUE(a.green > a.red && b.green > b.red && c.green > c.red);
+  EXPECT_NE(a.green, b.green);
+  EXPECT_NE(b.green, c.green);
+  EXPECT_NE(a.green, c.green);
+}
+
+// Every label lies inside the map frame, clear of the north arrow, the scale bar and every other
+// label; a label without room has a number or is counted.
+void expectLabelsApart(const tolvar::RenderScene& scene) {
+  SCOPED_TRACE(scene.kennung);
+  const tolvar::RenderLayout layout(scene);
+  const tolvar::LabelPlan plan = tolvar::planLabels(scene, layout);
+  EXPECT_EQ(plan.labels.size() + plan.unlabelled, scene.biotopes.size() + scene.sites.size());
+  EXPECT_LE(plan.key.size(), tolvar::kLargestKey);
+  for (std::size_t i = 0; i < plan.labels.size(); ++i) {
+    const tolvar::PixelBox& box = plan.labels[i].box;
+    EXPECT_TRUE(box.inside(layout.mapFrame())) << plan.labels[i].lines[0].text;
+    EXPECT_FALSE(box.overlaps(layout.northArrow()) || box.overlaps(layout.scaleBar()))
+        << plan.labels[i].lines[0].text;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(box.overlaps(plan.labels[j].box))
+          << plan.labels[i].lines[0].text << " / " << plan.labels[j].lines[0].text;
+  }
+}
+
+TEST(RenderLabels, NeitherOverlapNorLeaveTheFrame) {
+  testsupport::TempDir temp;
+  std::filesystem::copy(DEMO_PROJECT_DIR, temp / "demo", std::filesystem::copy_options::recursive);
+  {
+    host::Host demo(temp / "demo");
+    expectLabelsApart(tolvar::collectRenderScene(demo, "MAS-01"));
+    const tolvar::RenderScene gb = tolvar::collectRenderScene(demo, "GB-001");
+    expectLabelsApart(gb);
+  }
+  // A measure crowded like those of the large project: 36 small BT pieces and find sites with species.
+  host::ProjectBuilder builder;
+  builder.addRectangle(1, "MAS-1", host::kClassMAS, 0, 0, 120, 120);
+  const char* codes[] = {"WBA", "GMF", "xGMF", "FGR", "NSS", "AAC", "OVS", "URF"};
+  for (int i = 0; i < 36; ++i) {
+    const double x = (i % 6) * 20, y = (i / 6) * 20;
+    builder.addRectangle(10 + i, "BT-" + std::to_string(10 + i), host::kClassBT, x, y, x + 20, y + 20);
+    builder.addRow("BtypHtyp", 10 + i, std::nullopt, {{"Biotoptyp", codes[i % 8]}});
+  }
+  for (int i = 0; i < 4; ++i) {
+    const std::string point =
+        "POINT(" + std::to_string(15 + 25 * i) + " " + std::to_string(30 + 20 * i) + ")";
+    builder.addObject(100 + i, "F-" + std::to_string(100 + i), i % 2 == 0 ? host::kClassFT : host::kClassFP,
+                      point);
+    for (const char* species : {"Lacerta agilis", "Bufo bufo"})
+      builder.addRow(i % 2 == 0 ? "Tierliste" : "Pflanzenliste", 100 + i, std::nullopt,
+                     {{i % 2 == 0 ? "Tierart" : "Pflanzenart", species}});
+  }
+  builder.write(temp / "gross");
+  host::Host crowded(temp / "gross");
+  const tolvar::RenderScene scene = tolvar::collectRenderScene(crowded, "MAS-1");
+  ASSERT_EQ(scene.biotopes.size(), 36u);
+  expectLabelsApart(scene);
 }
 
 TEST_F(Render, SvgIsWrittenAndBadRequestsAreRefused) {
@@ -154,8 +219,10 @@ TEST_F(Render, SvgIsWrittenAndBadRequestsAreRefused) {
 
   EXPECT_EQ(tolvar({"render", "M-1", (temp / "m1.jpg").string()}), 2);
   EXPECT_EQ(tolvar({"render", "NOPE", (temp / "x.png").string()}), 1);
-  EXPECT_THAT(err.str(), ::testing::HasSubstr("unknown Kennung 'NOPE'"));
+  EXPECT_THAT(err.str(), ::testing::HasSubstr("Unbekannte Kennung 'NOPE'"));
   EXPECT_EQ(tolvar({"render", "M-1", (temp / "fehlt" / "x.png").string()}), 1);
+  EXPECT_THAT(err.str(),
+              ::testing::HasSubstr(": den Ordner " + (temp / "fehlt").string() + " gibt es nicht\n"));
   EXPECT_FALSE(std::filesystem::exists(temp / "x.png"));
 }
 

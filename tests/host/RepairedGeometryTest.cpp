@@ -27,8 +27,8 @@ TEST(RepairedGeometry, ASelfIntersectingPolygonKeepsItsAreaAndItsIntersections) 
   ::testing::internal::CaptureStderr();
   host::Host host(temp / "projekt");
   const std::string said = ::testing::internal::GetCapturedStderr();
-  EXPECT_THAT(said, ::testing::HasSubstr("object 1 'BT-Schleife': invalid geometry (Self-intersection"));
-  EXPECT_THAT(said, ::testing::HasSubstr("repaired"));
+  EXPECT_THAT(said, ::testing::HasSubstr("Objekt 1 'BT-Schleife': ungültige Geometrie (Self-intersection"));
+  EXPECT_THAT(said, ::testing::HasSubstr("repariert"));
 
   EXPECT_DOUBLE_EQ(tlGetObjectArea(1), 0.5);
   std::int32_t ids[] = {2, 1};
@@ -40,11 +40,11 @@ TEST(RepairedGeometry, ASelfIntersectingPolygonKeepsItsAreaAndItsIntersections) 
   EXPECT_DOUBLE_EQ(tlGetObjectArea(share), 0.5);
 
   // A polygon without area has no valid polygon to become; it stays as it is, a line to its neighbours.
-  EXPECT_THAT(said, ::testing::HasSubstr("object 3 'MAS-flach': invalid geometry"));
+  EXPECT_THAT(said, ::testing::HasSubstr("Objekt 3 'MAS-flach': ungültige Geometrie"));
   EXPECT_EQ(host.object("MAS-flach").geoType, 3);
   EXPECT_DOUBLE_EQ(tlGetObjectArea(3), 0);
 
-  EXPECT_THAT(said, ::testing::HasSubstr("object 4 'BT-doppelt': invalid geometry"));
+  EXPECT_THAT(said, ::testing::HasSubstr("Objekt 4 'BT-doppelt': ungültige Geometrie"));
   EXPECT_DOUBLE_EQ(tlGetObjectArea(4), 4);
   std::int32_t overlapping[] = {2, 4};
   TTempObjectRequest onMeasure{3, 0, 1, 0, "Anteil-doppelt", host::kClassGB, 0, 2, overlapping};

@@ -40,10 +40,26 @@ TEST(TerminalProgressLine, FirstItemHasNoEstimateAndUncountedLabelsNoBar) {
   EXPECT_EQ(uncounted.line(kStart + 3725s, 0), "Datenübertragung BT -> GB | Lese Daten von BT-001 | 1:02:05");
 }
 
-TEST(TerminalProgressLine, LineIsCutToTheTerminalWidthInCharactersNotBytes) {
-  TerminalProgressLine line("Größe", false, kStart);
-  line.setLabel("Äpfel");
-  EXPECT_EQ(line.line(kStart, 9), "Größe | Ä");
+TEST(TerminalProgressLine, OnANarrowTerminalTheCaptionGivesWayFirst) {
+  TerminalProgressLine line("Aggregation von Maßnahme-Objekten", true, kStart);
+  line.setLabel("MAS-111 (112 von 1000)");
+  const std::string tail = " 11 % | 1:00, noch ca. 8:00 | Strg+C bricht ab";
+  EXPECT_EQ(line.line(kStart + 60s, 110),
+            "Aggregation von… | MAS-111 (112 von 1000) [##------------------]" + tail);
+  // 80 columns: no room for a caption worth reading, nor for the bar.
+  EXPECT_EQ(line.line(kStart + 60s, 79), "MAS-111 (112 von 1000)" + tail);
+  EXPECT_EQ(line.line(kStart + 60s, 60), "…112 von 1000)" + tail);
+  TerminalProgressLine umlauts("Größenänderung der Flächen", false, kStart);  // characters, not bytes
+  umlauts.setLabel("Äpfel");
+  EXPECT_EQ(umlauts.line(kStart, 30), "Größenänderung… | Äpfel | 0:00");
+}
+
+TEST(TerminalProgressLine, TheEstimateWaitsUntilEnoughIsDone) {
+  TerminalProgressLine line("A", false, kStart);
+  line.setLabel("M (40 von 1000)");
+  EXPECT_EQ(line.line(kStart + 10s, 0), "A | M (40 von 1000) [--------------------] 3 % | 0:10");
+  line.setLabel("M (300 von 1000)");
+  EXPECT_EQ(line.line(kStart + 2s, 0), "A | M (300 von 1000) [#####---------------] 29 % | 0:02");
 }
 
 TEST(TerminalProgressLine, SummarySaysHowTheWindowEnded) {

@@ -3,7 +3,7 @@
 # end-to-end tests through the test host. ADO in the Wine prefix (build/wineprefix) is the
 # stand-in AdoStandIn.dll of the same build. Screenshots of every kind of dialog and
 # window end up in <build>/screenshots as PNG files.
-# A 32-bit build runs through the 32-bit Wine loader, which qemu-i386 emulates (setup.sh).
+# A 32-bit build runs through the 32-bit Wine loader, which qemu-i386 emulates (setup-windows.sh).
 # Usage: run-under-wine.sh <windows-i686 or windows-x86_64 build folder>
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -15,7 +15,7 @@ wineserver=/usr/lib/wine/wineserver
 if i686-w64-mingw32-objdump -f "$build/aggregate.dll" 2>/dev/null | grep -q 'file format pei-i386'; then
   bits=32
   wine=/usr/lib/wine/wine
-  [ -x "$wine" ] || { echo "no 32-bit Wine: run scripts/setup.sh" >&2; exit 1; }
+  [ -x "$wine" ] || { echo "no 32-bit Wine: run scripts/setup-windows.sh" >&2; exit 1; }
   # Each 32-bit program needs about 45 s to start under emulation.
   limit=900
 else
@@ -42,6 +42,12 @@ if [ ! -f "$WINEPREFIX/.complete" ]; then
   timeout 1500 "$wineserver" -w || { echo "making the Wine prefix took too long" >&2; exit 1; }
   touch "$WINEPREFIX/.complete"
 fi
+
+# Wine draws title-bar buttons with its symbol font Marlett (Debian's fonts-wine); without it in the
+# prefix's font folder they show as letters ("0 1 r") in the screenshots.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  { echo "no Marlett font: run scripts/setup-windows.sh" >&2; exit 1; }
 
 # The prefix's registry: a virtual desktop (Wine then draws title bars itself, so captions
 # show in the screenshots), and the ADO stand-in under the ProgIDs the plug-in creates. A

@@ -27,7 +27,9 @@ class TerminalProgressLine {
   void setLabel(std::string label) { label_ = std::move(label); }
   void markCancelled() { cancelled_ = true; }
 
-  // The live line, cut to the terminal's width in characters (0: no limit).
+  // The live line, fitted to the terminal's width in characters (0: no limit): the caption is
+  // shortened first, then the bar goes, then the label loses its start; the count, the times and the
+  // Ctrl-C hint stay. The estimate of the rest appears once enough is done to tell.
   std::string line(Clock::time_point now, std::size_t columns) const;
   std::string summary(Clock::time_point now) const;
 

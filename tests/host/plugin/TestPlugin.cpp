@@ -1,8 +1,13 @@
 // A stand-in plug-in for the host's own tests: it reports what the host hands it on standard error
 // and drives the host API in ways the real plug-in may not.
+#include <signal.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "TolvarApi.h"
 
@@ -68,6 +73,29 @@ TL_EXPORT int16_t ReportPaths(intptr_t, intptr_t, intptr_t) {
   tlGetProjectDB(db, 255);
   std::fprintf(stderr, "dir %s\ndb %s\n", dir, db);
   return -1;
+}
+
+// The console trace of an error box, as the contract describes it.
+TL_EXPORT int16_t ShowErrorBox(intptr_t, intptr_t, intptr_t) {
+  std::fprintf(stderr, "[Fehler] Etwas ging schief.\n  Zweite Zeile\n");
+  return -1;
+}
+
+// A cancellable progress window that the user cancels with Ctrl-C (sent to the whole process).
+volatile sig_atomic_t cancelPressed = 0;
+void pressCancel(int) { cancelPressed = 1; }
+TL_EXPORT int16_t CancelledWindow(intptr_t, intptr_t, intptr_t) {
+  struct sigaction cancel {};
+  struct sigaction previous {};
+  cancel.sa_handler = pressCancel;
+  sigaction(SIGINT, &cancel, &previous);
+  std::fprintf(stderr, "[Fenster] Lauf\n");
+  kill(getpid(), SIGINT);
+  for (int i = 0; i < 500 && cancelPressed == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  std::fprintf(stderr, "[Fenster zu] Lauf\n");
+  sigaction(SIGINT, &previous, nullptr);
+  return cancelPressed != 0 ? -1 : 0;
 }
 
 }  // extern "C"

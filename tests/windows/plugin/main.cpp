@@ -28,11 +28,12 @@ std::vector<plugintests::ExpectedExport> readExpectedExports(const std::string& 
   return exports;
 }
 
-// A folder of its own in the temporary folder, with a blank in its name as users have them.
+// A project folder where a mapper keeps one, with a blank and an umlaut in its name as users have
+// them; the screenshots of the user guide show it.
 std::string createProjectDirectory() {
-  wchar_t temporary[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH, temporary);
-  const std::wstring directory = std::wstring(temporary) + L"Projekt Süd\\";
+  const std::wstring parent = L"C:\\Kartierung\\";
+  const std::wstring directory = parent + L"Projekt Süd\\";
+  CreateDirectoryW(parent.c_str(), nullptr);
   CreateDirectoryW(directory.c_str(), nullptr);
   return wintest::ansi(directory);
 }
