@@ -13,7 +13,6 @@
 #include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -78,25 +77,27 @@ std::string balanceMessage(const AreaSums& sums, double totalArea, int32_t class
 
   std::string message;
   if (sums.rowsWithoutArea > 0) {
-    addLine(message, Ansi("Es gibt ") + std::to_string(sums.rowsWithoutArea) +
-                         Ansi(" BT-Datensätze ohne Flächenangabe."));
+    addLine(message, std::string("Es gibt ") + std::to_string(sums.rowsWithoutArea) +
+                         " BT-Datensätze ohne Flächenangabe.");
   }
   if (sums.rowsWithoutNumber > 0) {
-    addLine(message, Ansi("Es gibt ") + std::to_string(sums.rowsWithoutNumber) +
-                         Ansi(" BT-Datensätze, deren Fläche oder Flächenanteil keine endliche Zahl ist; "
-                              "sie wurden nicht umgerechnet."));
+    addLine(message, std::string("Es gibt ") + std::to_string(sums.rowsWithoutNumber) +
+                         " BT-Datensätze, deren Fläche oder Flächenanteil keine endliche Zahl ist; "
+                         "sie wurden nicht umgerechnet.");
   }
   if (sums.percent > 100) {
-    addLine(message, Ansi(" Die Summe der Flächenanteile ist zu groß (") + number(sums.percent) + " %)");
+    addLine(message,
+            std::string(" Die Summe der Flächenanteile ist zu groß (") + number(sums.percent) + " %)");
   }
   if (checkShortfall && sums.percent < 100 - tolerance) {
-    addLine(message, Ansi(" Die Summe der Flächenanteile ist zu klein (") + number(sums.percent) + " %)");
+    addLine(message,
+            std::string(" Die Summe der Flächenanteile ist zu klein (") + number(sums.percent) + " %)");
   }
   if (sums.hectares > asWritten(totalArea / 100 * 100.1)) {
-    addLine(message, Ansi(" Die Summe der Teilflächen ist zu groß") + hectaresAgainstTotal);
+    addLine(message, std::string(" Die Summe der Teilflächen ist zu groß") + hectaresAgainstTotal);
   }
   if (checkShortfall && sums.hectares < asWritten(totalArea / 100 * (100 - tolerance))) {
-    addLine(message, Ansi(" Die Summe der Teilflächen ist zu klein") + hectaresAgainstTotal);
+    addLine(message, std::string(" Die Summe der Teilflächen ist zu klein") + hectaresAgainstTotal);
   }
   return message;
 }
@@ -129,7 +130,7 @@ void CalculateAreaBalance(int32_t objectId, int32_t classCode) {
 
   if (!std::isfinite(sums.hectares) || !std::isfinite(sums.percent)) {
     platform::ui().showMessage(platform::MessageKind::Error,
-                               Ansi("Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben."));
+                               "Die Summen sind zu groß für eine Zahl und wurden nicht geschrieben.");
     return;
   }
   // The sums stay unrounded and in the user's notation, unlike the row figures.

@@ -6,7 +6,6 @@
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -39,7 +38,7 @@ std::optional<double> UsableTotalArea(int32_t objectId) {
   const double total = GetTotalArea(objectId);
   if (total > 0 && std::isfinite(total)) return total;
   platform::ui().showMessage(platform::MessageKind::Warning,
-                             Ansi("ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!"));
+                             "ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!");
   return std::nullopt;
 }
 

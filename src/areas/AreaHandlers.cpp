@@ -12,7 +12,6 @@
 #include "hostdata/ObjectClasses.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -25,16 +24,16 @@ using AreaConversion = AreaFigure (*)(double value, double totalArea);
 // silently keeping the other figure stale.
 void warnNotANumber(const std::string& value, char separator) {
   platform::ui().showMessage(platform::MessageKind::Warning,
-                             Ansi("Der Wert \"") + value +
-                                 Ansi("\" ist keine Zahl mit dem Dezimaltrennzeichen \"") + separator +
-                                 Ansi("\"; die Fläche wurde nicht umgerechnet."));
+                             std::string("Der Wert \"") + value +
+                                 "\" ist keine Zahl mit dem Dezimaltrennzeichen \"" + separator +
+                                 "\"; die Fläche wurde nicht umgerechnet.");
 }
 
 void recomputeOtherAreaFigure(const char* newValue, AreaConversion convert, const char* writtenField) {
   if (BusyFlag) return;
   const ActiveObject active = GetActiveObject();
   if (active.classCode != kClassBK && active.classCode != kClassGB) return;
-  const std::string value = Trim(newValue);
+  const std::string value = Trim(FromHostText(newValue));
   if (value.empty()) return;
 
   // Held while writing: the host's notification for the written field must find us inactive.
@@ -72,8 +71,8 @@ void setFlag(const char* newValue, const char* destination, const char* flagFiel
   if (writingFlag) return;  // our own write answered: the outer call holds BusyFlag and clears it
   const FlagWrite writing;
   const BusyFlagHold hold;  // taken whatever its earlier value, and left cleared
-  const std::string value = Trim(destination != nullptr ? destination : newValue);
-  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? Ansi("Wahr") : Ansi("Falsch"));
+  const std::string value = Trim(FromHostText(destination != nullptr ? destination : newValue));
+  SetStringValue(areas::kBtypHtyp, flagField, isSet(value) ? "Wahr" : "Falsch");
 }
 
 bool startsWithDigit(const std::string& value) {

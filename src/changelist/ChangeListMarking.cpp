@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "hostdata/AttributeAccess.h"
+#include "platform/ConnectionString.h"
 #include "platform/FileSystem.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -24,23 +24,19 @@ CachedConnection& cached() {
   return connection;
 }
 
-std::string withoutTrailingDelimiter(std::string directory) {
-  if (!directory.empty() && directory.back() == platform::pathDelimiter()) directory.pop_back();
-  return directory;
-}
-
 void reportFailure(const std::string& file, const std::string& reason) {
-  std::string text = Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
-                     Ansi(" konnte nicht aktualisiert werden.");
+  std::string text = std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste ") + file +
+                     " konnte nicht aktualisiert werden.";
   if (!reason.empty()) text += "\r\n" + reason;
   platform::ui().showMessage(platform::MessageKind::Error, text);
 }
 
 void reportUncheckedList(const std::string& reason) {
-  platform::ui().showMessage(platform::MessageKind::Error,
-                             Ansi("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
-                                  "geprüft werden: ") +
-                                 reason);
+  platform::ui().showMessage(
+      platform::MessageKind::Error,
+      std::string("Die Biotoptypen wurden übertragen, aber die Änderungsliste konnte nicht "
+                  "geprüft werden: ") +
+          reason);
 }
 
 }  // namespace
@@ -49,7 +45,7 @@ void MarkObjectChanged(int32_t objectId) {
   const std::string projectDirectory = GetProjectDirectory();
   // Only the project directory is ever consulted, never a root or working directory instead.
   if (projectDirectory.empty()) {
-    reportUncheckedList(Ansi("Tolvar nennt kein Projektverzeichnis."));
+    reportUncheckedList("Tolvar nennt kein Projektverzeichnis.");
     return;
   }
   const std::string file = projectDirectory + kFileName;
@@ -57,14 +53,14 @@ void MarkObjectChanged(int32_t objectId) {
     // A directory that is not there is no project without a change list: its name may have lost
     // characters on its way through the host's 8-bit texts.
     if (!platform::directoryExists(projectDirectory))
-      reportUncheckedList(Ansi("das Projektverzeichnis ") + projectDirectory +
-                          Ansi(" wurde nicht gefunden."));
+      reportUncheckedList(std::string("das Projektverzeichnis ") + projectDirectory +
+                          " wurde nicht gefunden.");
     return;
   }
   const std::string kennung = GetObjectKennung(objectId);
   // An entry with a blank Kennung is another object's, or none.
   if (kennung.empty()) {
-    reportFailure(file, Ansi("Die Kennung des Zielobjekts ließ sich nicht ermitteln."));
+    reportFailure(file, "Die Kennung des Zielobjekts ließ sich nicht ermitteln.");
     return;
   }
   try {
@@ -77,11 +73,12 @@ void MarkObjectChanged(int32_t objectId) {
 
 platform::ChangeListConnection& GetChangeListConnection(const std::string& projectDirectory) {
   CachedConnection& cache = cached();
-  const std::string directory = withoutTrailingDelimiter(projectDirectory);
+  const std::string directory = platform::withoutTrailingDelimiter(projectDirectory);
   if (cache.connection == nullptr || cache.directory != directory) {
     cache.connection.reset();
     cache.connection = platform::connectChangeList(
-        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + directory + ";Extended Properties=DBASE III;",
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + platform::connectionStringValue(directory) +
+            ";Extended Properties=DBASE III;",
         directory);
     cache.directory = directory;
   }

@@ -1,12 +1,14 @@
 #include "hostdata/AttributeAccess.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "contract/TolvarApi.h"
 #include "hostdata/TextConventions.h"
 #include "platform/FileSystem.h"
 #include "platform/RegionalSettings.h"
+#include "platform/TextEncoding.h"
 
 namespace aggregate {
 
@@ -29,7 +31,12 @@ class HostBuffer {
   // The host never writes more than n characters and the zero; the last byte stays a guard.
   std::string text() {
     data_.back() = '\0';
-    return std::string(data_.data());
+    return FromHostText(data_.data());
+  }
+  // How many of the n characters the host wrote, counted in its own code page.
+  std::size_t hostLength() {
+    data_.back() = '\0';
+    return std::strlen(data_.data());
   }
 
  private:
@@ -46,9 +53,9 @@ std::optional<std::string> readGrowing(int32_t count, int32_t limit, bool retryE
   for (;;) {
     HostBuffer buffer(count);
     if (!read(buffer)) return std::nullopt;
-    std::string text = buffer.text();
-    const bool maybeCut = text.size() == static_cast<std::size_t>(count) || (retryEmpty && text.empty());
-    if (!maybeCut || count >= limit) return text;
+    const std::size_t length = buffer.hostLength();
+    const bool maybeCut = length == static_cast<std::size_t>(count) || (retryEmpty && length == 0);
+    if (!maybeCut || count >= limit) return buffer.text();
     count = std::min(count * 16, limit);
   }
 }
@@ -71,10 +78,17 @@ std::string readObjectData(int32_t objectId, HostBuffer& kennung, bool synchroni
 
 }  // namespace
 
+std::string FromHostText(const char* hostText) {
+  return hostText != nullptr ? platform::hostTextToUtf8(hostText) : std::string();
+}
+
+std::string ToHostText(const std::string& text) { return platform::utf8ToHostText(text); }
+
 std::optional<std::string> GetUntrimmedValue(const std::string& table, const std::string& field,
                                              int32_t count) {
   return readGrowing(count, kLongestValue, false, [&](HostBuffer& buffer) {
-    return tlGetValueByName(table.c_str(), field.c_str(), buffer.data(), buffer.count()) != 0;
+    return tlGetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), buffer.data(),
+                            buffer.count()) != 0;
   });
 }
 
@@ -88,25 +102,25 @@ int32_t GetIntValue(const std::string& table, const std::string& field) {
 }
 
 void SetStringValue(const std::string& table, const std::string& field, const std::string& value) {
-  tlSetValueByName(table.c_str(), field.c_str(), value.c_str());
+  tlSetValueByName(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str());
 }
 
 void SetStringValueEx(const std::string& table, const std::string& field, const std::string& value,
                       int16_t mode) {
-  tlSetValueByNameEx(table.c_str(), field.c_str(), value.c_str(), mode);
+  tlSetValueByNameEx(ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str(), mode);
 }
 
 void SetValueByPKey(int32_t key, const std::string& table, const std::string& field,
                     const std::string& value) {
   if (value.empty()) return;
-  tlSetValueByPKEY(key, table.c_str(), field.c_str(), value.c_str());
+  tlSetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(), ToHostText(value).c_str());
 }
 
 std::string GetValueByPKey(const std::string& table, const std::string& field, int32_t key) {
   return readGrowing(kValueByKeyCount, kLongestValue, false,
                      [&](HostBuffer& buffer) {
-                       return tlGetValueByPKEY(key, table.c_str(), field.c_str(), buffer.data(),
-                                               buffer.count()) != 0;
+                       return tlGetValueByPKEY(key, ToHostText(table).c_str(), ToHostText(field).c_str(),
+                                               buffer.data(), buffer.count()) != 0;
                      })
       .value_or("");
 }

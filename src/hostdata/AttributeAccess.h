@@ -1,11 +1,17 @@
 #pragma once
 // Attribute values, object data and project paths through the host, as ordinary texts and
-// numbers: the only place that hands buffers to the host. Texts are Windows-1252.
+// numbers: the only place that hands buffers to the host, and where texts cross the host
+// boundary. Texts are UTF-8 here and in the host's code page beyond.
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace aggregate {
+
+// A text the host gave (a callback's Kennung, a handler's value) as UTF-8; nullptr gives "".
+std::string FromHostText(const char* hostText);
+// A UTF-8 text as the host takes it; what its code page cannot hold becomes '?'.
+std::string ToHostText(const std::string& text);
 
 // Trimmed text of a field of the table's current row; empty when the host has no value.
 std::string GetStringValue(const std::string& table, const std::string& field);

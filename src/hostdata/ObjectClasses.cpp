@@ -1,21 +1,19 @@
 #include "hostdata/ObjectClasses.h"
 
-#include "platform/TextEncoding.h"
-
 namespace aggregate {
 
 std::string GetClassDisplayName(int32_t classCode) {
   switch (classCode) {
     case kClassBK:
-      return Ansi("BK (schutzwürdig Biotope)");
+      return "BK (schutzwürdig Biotope)";
     case kClassBT:
-      return Ansi("BT (Biotoptypen)");
+      return "BT (Biotoptypen)";
     case kClassGB:
-      return Ansi("GB (Gesetzlich geschuetzte Biotope)");
+      return "GB (Gesetzlich geschuetzte Biotope)";
     case kClassFSN:
-      return Ansi("FSN (Flurstücke des Naturschutzes)");
+      return "FSN (Flurstücke des Naturschutzes)";
     default:
-      return Ansi("unbekannt");
+      return "unbekannt";
   }
 }
 

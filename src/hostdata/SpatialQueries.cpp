@@ -9,7 +9,6 @@
 #include "contract/TolvarApi.h"
 #include "hostdata/AttributeAccess.h"
 #include "platform/HostWindow.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -43,9 +42,9 @@ class TempObjectDeletion {
 void warnIncomplete(int32_t sourceId, int32_t capacity) {
   const std::string taken = std::to_string(capacity);
   platform::ui().showMessage(platform::MessageKind::Warning,
-                             Ansi("Um das Objekt ") + GetObjectKennung(sourceId) + Ansi(" liegen mehr als ") +
-                                 taken + Ansi(" Objekte; nur die ersten ") + taken +
-                                 Ansi(" wurden berücksichtigt."));
+                             std::string("Um das Objekt ") + GetObjectKennung(sourceId) +
+                                 " liegen mehr als " + taken + " Objekte; nur die ersten " + taken +
+                                 " wurden berücksichtigt.");
 }
 
 }  // namespace
@@ -84,20 +83,21 @@ int32_t QueryRelatedObjectsOfList(int32_t sourceId, IntegerList& result, const I
 std::string MakeTempObjectKennung() {
   for (int32_t n = 0; n < std::numeric_limits<int32_t>::max(); ++n) {
     std::string kennung = "TempObj" + std::to_string(n);
-    if (tlKennungExists(kennung.c_str()) == 0) return kennung;
+    if (tlKennungExists(ToHostText(kennung).c_str()) == 0) return kennung;
   }
-  throw LibraryError(Ansi("Kein freier Name für ein temporäres Objekt"));
+  throw LibraryError("Kein freier Name für ein temporäres Objekt");
 }
 
 int32_t CreateIntersectionObject(uint32_t wParam, const IntegerList& ids, int32_t classCode,
                                  const std::string& kennung) {
-  if (ids.size() > kMaxTempObjectIds) throw LibraryError(Ansi("Zu viele Objekte für ein temporäres Objekt"));
+  if (ids.size() > kMaxTempObjectIds) throw LibraryError("Zu viele Objekte für ein temporäres Objekt");
   std::array<int32_t, kMaxTempObjectIds> idArray{};
   for (int32_t i = 0; i < ids.size(); ++i) idArray[static_cast<std::size_t>(i)] = ids[i];
+  const std::string hostKennung = ToHostText(kennung);
   TTempObjectRequest request{};
   request.Kind = 3;
   request.Flag = 1;
-  request.Kennung = kennung.c_str();
+  request.Kennung = hostKennung.c_str();
   request.ClassCode = classCode;
   request.IdCount = ids.size();
   request.Ids = idArray.data();
@@ -114,7 +114,7 @@ double GetIntersectionArea(int32_t firstId, int32_t secondId, int32_t classCode)
   ids.add(firstId);
   ids.add(secondId);
   if (CreateIntersectionObject(0, ids, classCode, name) > 0) {
-    tempId = tlGetIDFromKennung(name.c_str());
+    tempId = tlGetIDFromKennung(ToHostText(name).c_str());
     // Scaled back with 0.0001 rather than /10000 (unlike RoundTo4Decimals): the two differ in the
     // last bit for some areas.
     if (tempId > 0) result = std::nearbyint(tlGetObjectArea(tempId) * 10000) * 0.0001;

@@ -5,7 +5,6 @@
 #include "common/LibraryError.h"
 #include "contract/TolvarApi.h"
 #include "hostdata/TableCursor.h"
-#include "platform/TextEncoding.h"
 
 namespace aggregate {
 
@@ -17,7 +16,7 @@ void DeleteTableRows(const std::string& table) {
     // A row that stays would keep the loop going forever, and the measure would keep stale rows
     // beneath the new ones.
     if (!DeleteCurrentRow(table.c_str()))
-      throw LibraryError(Ansi("Eine Zeile der Tabelle ") + table + Ansi(" lässt sich nicht löschen."));
+      throw LibraryError(std::string("Eine Zeile der Tabelle ") + table + " lässt sich nicht löschen.");
   }
 }
 

@@ -1,7 +1,6 @@
 #include "measures/MeasureProgressWindow.h"
 
 #include "hostdata/AttributeAccess.h"
-#include "platform/TextEncoding.h"
 
 namespace aggregate {
 
@@ -9,7 +8,7 @@ namespace {
 
 platform::ProgressWindowLayout windowLayout() {
   platform::ProgressWindowLayout layout;
-  layout.caption = Ansi("Aggregation von Maßnahme-Objekten");
+  layout.caption = "Aggregation von Maßnahme-Objekten";
   layout.clientWidth = 257;
   layout.clientHeight = 77;
   layout.fontName = "Tahoma";

@@ -14,7 +14,6 @@
 #include "measures/MeasureProgressWindow.h"
 #include "measures/ProjectDatabaseConnection.h"
 #include "measures/TaxaOfMeasure.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 #include "platform/WaitCursor.h"
 
@@ -61,8 +60,7 @@ void AggregateMASObject(int32_t measureId, ProjectDatabaseConnection& database,
   tlEnsureData(measureId);
   progress.showMeasure(measureId, run.counter, run.totalText);
   // The tables below would be those of the object active before: another measure's, or worse.
-  if (!activated)
-    throw LibraryError(Ansi("Sie ließ sich nicht zum aktiven Objekt machen und ist unverändert."));
+  if (!activated) throw LibraryError("Sie ließ sich nicht zum aktiven Objekt machen und ist unverändert.");
   EmptyMeasureTables();
   MeasureBiotopeTypes biotopeTypes;
   MeasureTaxonList species;
@@ -82,8 +80,8 @@ void AggregateMASObjectNamingFailure(int32_t measureId, ProjectDatabaseConnectio
   try {
     AggregateMASObject(measureId, database, progress, run);
   } catch (const std::exception& failure) {
-    throw LibraryError(Ansi("Die Maßnahme ") + progress.label() +
-                       Ansi(" wurde nicht vollständig aggregiert:\r\n") + failure.what());
+    throw LibraryError(std::string("Die Maßnahme ") + progress.label() +
+                       " wurde nicht vollständig aggregiert:\r\n" + failure.what());
   }
 }
 
@@ -101,7 +99,7 @@ void RunMASAggregation() {
   tlIterateObjects(0, "aggregate.dll", "FindSelectedMAS");
   if (state.measureIds.size() == 0) {
     platform::ui().showMessage(platform::MessageKind::Warning,
-                               Ansi("Kein Objekt der Klasse MAS (Massnahmen) selektiert!"));
+                               "Kein Objekt der Klasse MAS (Massnahmen) selektiert!");
     return;
   }
   hourglass.emplace();

@@ -4,7 +4,7 @@
 
 #include "common/LibraryError.h"
 #include "hostdata/AttributeAccess.h"
-#include "platform/TextEncoding.h"
+#include "platform/ConnectionString.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -18,8 +18,8 @@ constexpr std::pair<const char*, const char*> kQueriedFields[] = {
 
 void reportNoConnection(const std::string& path, const std::string& reason) {
   // The reason follows on a line of its own: a missing file, a damaged one, a missing table.
-  platform::ui().showMessage(platform::MessageKind::Error, Ansi("Verbindung zur Projektdatenbank ") + path +
-                                                               Ansi("  konnte nicht aufgebaut werden!") +
+  platform::ui().showMessage(platform::MessageKind::Error, std::string("Verbindung zur Projektdatenbank ") +
+                                                               path + "  konnte nicht aufgebaut werden!" +
                                                                "\r\n" + reason);
 }
 
@@ -28,7 +28,8 @@ void reportNoConnection(const std::string& path, const std::string& reason) {
 bool ProjectDatabaseConnection::open() {
   const std::string path = GetProjectDatabasePath();
   const std::string connectionString =
-      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path + ";Persist Security Info=False";
+      "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + platform::connectionStringValue(path) +
+      ";Persist Security Info=False";
   try {
     database_ = platform::connectProjectDatabase(connectionString, path);
   } catch (const std::exception& failure) {
@@ -45,8 +46,8 @@ bool ProjectDatabaseConnection::open() {
   } catch (const std::exception& failure) {
     database_.reset();
     platform::ui().showMessage(platform::MessageKind::Error,
-                               Ansi("Die Projektdatenbank ") + path +
-                                   Ansi(" ist unvollständig; es wurde keine Maßnahme verändert.\r\n") +
+                               std::string("Die Projektdatenbank ") + path +
+                                   " ist unvollständig; es wurde keine Maßnahme verändert.\r\n" +
                                    failure.what());
     return false;
   }
@@ -70,7 +71,7 @@ std::vector<std::string> ProjectDatabaseConnection::valuesOfObject(const std::st
 }
 
 platform::ProjectDatabase& ProjectDatabaseConnection::connected() {
-  if (!database_) throw LibraryError(Ansi("Keine Verbindung zur Projektdatenbank"));
+  if (!database_) throw LibraryError("Keine Verbindung zur Projektdatenbank");
   return *database_;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The project's change list, the dBase III table TA_LIST.DBF, as the platform reaches it.
-// Texts are Windows-1252; failures throw LibraryError.
+// Texts are UTF-8; failures throw LibraryError.
 #include <memory>
 #include <string>
 

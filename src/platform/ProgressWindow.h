@@ -1,5 +1,5 @@
 #pragma once
-// A small non-modal progress window as the platform shows it. All texts are Windows-1252.
+// A small non-modal progress window as the platform shows it. All texts are UTF-8.
 #include <functional>
 #include <optional>
 #include <string>

@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "common/LibraryError.h"
-#include "platform/TextEncoding.h"
 
 namespace aggregate::platform {
 
@@ -14,7 +13,7 @@ std::vector<int32_t> ProjectDatabase::keysOfObject(const std::string& table, int
     const char* end = text.data() + text.size();
     const auto parsed = std::from_chars(text.data(), end, key);
     if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end)
-      throw LibraryError("'" + text + Ansi("' ist kein gültiger Schlüssel"));
+      throw LibraryError("'" + text + "' ist kein gültiger Schlüssel");
     keys.push_back(key);
   }
   return keys;

@@ -1,6 +1,6 @@
 #pragma once
 // The project database as the platform reaches it: an open connection that answers the few
-// questions the measure aggregation asks. Texts are Windows-1252; failures throw LibraryError.
+// questions the measure aggregation asks. Texts are UTF-8; failures throw LibraryError.
 // Tables hold one row per attribute row, with its key PKey and its object's id TOLVARID; table
 // and field names compare case-insensitively.
 #include <cstdint>

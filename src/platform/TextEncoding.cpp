@@ -69,14 +69,14 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
-std::string ansiToUtf8(std::string_view ansi) {
+std::string windows1252ToUtf8(std::string_view text) {
   std::string out;
-  out.reserve(ansi.size());
-  for (const char c : ansi) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+  out.reserve(text.size());
+  for (const char c : text) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
   return out;
 }
 
-std::string utf8ToAnsi(std::string_view utf8) {
+std::string utf8ToWindows1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t pos = 0;

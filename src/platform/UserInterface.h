@@ -1,5 +1,5 @@
 #pragma once
-// What the library needs of the platform's user interface. All texts are Windows-1252.
+// What the library needs of the platform's user interface. All texts are UTF-8.
 #include <memory>
 #include <optional>
 #include <string>

@@ -8,7 +8,6 @@
 #include "hostdata/TableCursor.h"
 #include "hostdata/TextConventions.h"
 #include "platform/RegionalSettings.h"
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 #include "transfer/TransferStopped.h"
 
@@ -37,7 +36,7 @@ void BiotopTypRecord::read(int32_t objectId) {
     // that could be written.
     const double area = tlGetObjectArea(objectId);
     if (!std::isfinite(area))
-      throw TransferStopped(Ansi("Die Fläche von ") + kennungSubObjekt_ + Ansi(" ist keine endliche Zahl."));
+      throw TransferStopped(std::string("Die Fläche von ") + kennungSubObjekt_ + " ist keine endliche Zahl.");
     flaeche_ = LocaleNumberText(area, platform::decimalSeparator());
   }
   ReadChildRows("Zusatzcodes", zusatzcodes_);

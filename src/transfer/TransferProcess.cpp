@@ -4,7 +4,6 @@
 #include "hostdata/ActiveObject.h"
 #include "hostdata/AttributeAccess.h"
 #include "hostdata/TableCursor.h"
-#include "platform/TextEncoding.h"
 #include "platform/WaitCursor.h"
 #include "transfer/TransferStopped.h"
 
@@ -24,9 +23,9 @@ platform::ProgressWindowLayout windowLayout() {
 }
 
 std::string unaddableAreas(const BiotopTypRecord& own, const BiotopTypRecord& other) {
-  return Ansi("Biotoptyp ") + own.biotoptyp() + Ansi(": Die Flächen „") + own.flaeche() + Ansi("“ (") +
-         own.kennungSubObjekt() + Ansi(") und „") + other.flaeche() + Ansi("“ (") + other.kennungSubObjekt() +
-         Ansi(") lassen sich nicht zusammenzählen.");
+  return "Biotoptyp " + own.biotoptyp() + ": Die Flächen „" + own.flaeche() + "“ (" + own.kennungSubObjekt() +
+         ") und „" + other.flaeche() + "“ (" + other.kennungSubObjekt() +
+         ") lassen sich nicht zusammenzählen.";
 }
 
 }  // namespace
@@ -38,7 +37,7 @@ TransferProcess::TransferProcess(const TransferKindRow& kind, std::string target
 
 void TransferProcess::run(const IntegerList& selected, int32_t targetId) {
   platform::WaitCursor waitCursor;
-  window_->setCaption(Ansi(kind_.caption));
+  window_->setCaption(kind_.caption);
   // Shown once its caption is set: the window is non-modal and nothing is dispatched in
   // between, so the user sees no difference, and a console trace gets a single line.
   window_->show();
@@ -65,11 +64,11 @@ void TransferProcess::run(const IntegerList& selected, int32_t targetId) {
 }
 
 std::string TransferProcess::stoppedText(const std::string& reason) const {
-  const std::string outcome =
-      targetRowsDeleted_ ? Ansi("; die bisherigen Biotoptypen von ") + targetKennung_ +
-                               Ansi(" sind gelöscht, es wurden aber keine Biotoptypen übertragen.\r\n")
-                         : Ansi("; es wurden keine Biotoptypen übertragen.\r\n");
-  return Ansi("Die Datenübertragung wurde abgebrochen") + outcome + reason;
+  const std::string outcome = targetRowsDeleted_
+                                  ? std::string("; die bisherigen Biotoptypen von ") + targetKennung_ +
+                                        " sind gelöscht, es wurden aber keine Biotoptypen übertragen.\r\n"
+                                  : "; es wurden keine Biotoptypen übertragen.\r\n";
+  return std::string("Die Datenübertragung wurde abgebrochen") + outcome + reason;
 }
 
 void TransferProcess::activate(int32_t objectId) {
@@ -81,7 +80,7 @@ void TransferProcess::confirmActive(int32_t objectId) {
 }
 
 std::string TransferProcess::notActivated(int32_t objectId) const {
-  return GetObjectKennung(objectId) + Ansi(" ließ sich nicht zum aktiven Objekt machen.");
+  return GetObjectKennung(objectId) + " ließ sich nicht zum aktiven Objekt machen.";
 }
 
 void TransferProcess::deleteTargetBiotopTypes() {
@@ -91,9 +90,9 @@ void TransferProcess::deleteTargetBiotopTypes() {
   tlTableLast(kTable);
   if (!DeleteAllRows(kTable)) {
     platform::ui().showMessage(platform::MessageKind::Warning,
-                               Ansi("Nicht alle bisherigen Biotoptypen von ") + targetKennung_ +
-                                   Ansi(" konnten gelöscht werden. Die übrigen bleiben erhalten und werden "
-                                        "mit den übertragenen Biotoptypen zusammengeführt."));
+                               std::string("Nicht alle bisherigen Biotoptypen von ") + targetKennung_ +
+                                   " konnten gelöscht werden. Die übrigen bleiben erhalten und werden "
+                                   "mit den übertragenen Biotoptypen zusammengeführt.");
   }
 }
 

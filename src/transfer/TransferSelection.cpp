@@ -1,6 +1,6 @@
 #include "transfer/TransferSelection.h"
 
-#include "platform/TextEncoding.h"
+#include "hostdata/AttributeAccess.h"
 #include "platform/UserInterface.h"
 
 namespace aggregate {
@@ -27,16 +27,16 @@ bool CheckTransferSelection(const std::string& targetName, const std::string& so
 
   bool valid = true;
   if (selection.sourceCount == 0) {
-    refuse(Ansi("Es muss mindestens ein Objekt der Klasse ") + sourceName + Ansi(" ausgewählt sein!"));
+    refuse(std::string("Es muss mindestens ein Objekt der Klasse ") + sourceName + " ausgewählt sein!");
     valid = false;
   }
   if (selection.targetCount != 1) {
-    refuse(Ansi("Es muss genau ein Objekt der Klasse ") + targetName + Ansi(" ausgewählt sein!"));
+    refuse(std::string("Es muss genau ein Objekt der Klasse ") + targetName + " ausgewählt sein!");
     valid = false;
   }
   if (!selection.onlyAllowedClasses) {
-    refuse(Ansi("Es dürfen nur Objekte der Klassen ") + targetName + Ansi(" und ") + sourceName +
-           Ansi(" ausgewählt sein!"));
+    refuse(std::string("Es dürfen nur Objekte der Klassen ") + targetName + " und " + sourceName +
+           " ausgewählt sein!");
     valid = false;
   }
   return valid;
@@ -49,7 +49,7 @@ void CheckObjectSelection(const TObjectInfo* info) {
   if (info->ClassCode == selection.targetClass) {
     ++selection.targetCount;
     selection.masterObjectId = info->ObjectID;
-    selection.masterObjectKennung = info->Kennung != nullptr ? info->Kennung : "";
+    selection.masterObjectKennung = FromHostText(info->Kennung);
   } else if (info->ClassCode == selection.sourceClass) {
     ++selection.sourceCount;
   } else {

@@ -78,9 +78,7 @@ TEST_F(AreaNumbers, NoUsableTotalAreaWarns) {
   EXPECT_FALSE(UsableTotalArea(5).has_value());
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
-  EXPECT_EQ(ui.messages[0].text,
-            "ha-%-Umrechnung ohne Gesamtfl\xE4"
-            "chenangabe nicht m\xF6glich!");
+  EXPECT_EQ(ui.messages[0].text, "ha-%-Umrechnung ohne Gesamtflächenangabe nicht möglich!");
   geometryIs(3, 0.5);
   EXPECT_EQ(UsableTotalArea(5), 0.5);
   EXPECT_EQ(ui.messages.size(), 1U);

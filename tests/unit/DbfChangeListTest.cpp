@@ -71,9 +71,7 @@ TEST_F(DbfChangeList, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnceA
     damaged[flipped] = '\x10';
     rewrite(damaged);
     EXPECT_THROW(connectChangeList("", directory.string()), LibraryError) << "byte " << flipped;
-    EXPECT_NE(failureOfUpdate("GB2").find("besch\xE4"
-                                          "digt"),
-              std::string::npos);
+    EXPECT_NE(failureOfUpdate("GB2").find("beschädigt"), std::string::npos);
     EXPECT_EQ(bytes(), damaged) << "no entry may be half updated";
   }
 }
@@ -81,9 +79,7 @@ TEST_F(DbfChangeList, AHeaderClaimingMoreRecordsThanTheFileHoldsIsRefusedAtOnceA
 TEST_F(DbfChangeList, ARecordCutOffInTheMiddleIsReportedNotSkipped) {
   const std::string content = bytes();
   rewrite(content.substr(0, content.size() - 12));
-  EXPECT_NE(failureOfUpdate("GB3").find("besch\xE4"
-                                        "digt"),
-            std::string::npos);
+  EXPECT_NE(failureOfUpdate("GB3").find("beschädigt"), std::string::npos);
 }
 
 TEST_F(DbfChangeList, AnIntactListIsStillUpdated) {
@@ -106,7 +102,7 @@ TEST_F(DbfChangeList, AReadOnlyListIsCalledReadOnlyNotADBaseTable) {
   if (child == 0) {
     if (geteuid() == 0 && seteuid(65534) != 0) _exit(2);
     const std::string reason = failureOfUpdate("GB2");
-    _exit(reason.find("schreibgesch\xFCtzt") != std::string::npos ? 0 : 1);
+    _exit(reason.find("schreibgeschützt") != std::string::npos ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);

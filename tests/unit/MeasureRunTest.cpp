@@ -77,12 +77,12 @@ TEST_F(MeasureRun, AnErrorEndsTheRunNamingTheMeasureAndCleansUp) {
   run();
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
-  EXPECT_NE(ui.messages[0].text.find(Ansi("Die Maßnahme M7 (1 von 2) wurde nicht vollständig aggregiert")),
+  EXPECT_NE(ui.messages[0].text.find("Die Maßnahme M7 (1 von 2) wurde nicht vollständig aggregiert"),
             std::string::npos);
   EXPECT_EQ(count("tlSetActiveObject"), 1);
   EXPECT_EQ(count("tlAddToSelection"), 3);  // the selection comes back all the same
   EXPECT_EQ(fakehost::calls().back(), "tlEndUpdate");
-  EXPECT_EQ(ui.windowEvents.back(), "close " + Ansi("Aggregation von Maßnahme-Objekten"));
+  EXPECT_EQ(ui.windowEvents.back(), "close Aggregation von Maßnahme-Objekten");
   EXPECT_FALSE(BusyFlag);
   ui.messages.clear();
   fakehost::hooks().tableEOF = [](const char*) -> int16_t { return 1; };

@@ -10,12 +10,10 @@ using namespace aggregate;
 namespace {
 
 TEST(ObjectClasses, DisplayNames) {
-  EXPECT_EQ(GetClassDisplayName(kClassBK), Ansi("BK (schutzwürdig Biotope)"));
+  EXPECT_EQ(GetClassDisplayName(kClassBK), "BK (schutzwürdig Biotope)");
   EXPECT_EQ(GetClassDisplayName(kClassBT), "BT (Biotoptypen)");
   EXPECT_EQ(GetClassDisplayName(kClassGB), "GB (Gesetzlich geschuetzte Biotope)");
-  EXPECT_EQ(GetClassDisplayName(kClassFSN),
-            "FSN (Flurst\xFC"
-            "cke des Naturschutzes)");
+  EXPECT_EQ(GetClassDisplayName(kClassFSN), "FSN (Flurstücke des Naturschutzes)");
   EXPECT_EQ(GetClassDisplayName(kClassMAS), "unbekannt");
   EXPECT_EQ(GetClassDisplayName(kClassFT), "unbekannt");
   EXPECT_EQ(GetClassDisplayName(0), "unbekannt");

@@ -36,7 +36,7 @@ TEST_F(ProjectDatabaseConnectionTest, APathWithBlanksAndUmlautsIsOpened) {
   fs::create_directories(dir);
   fs::copy_file(kFixtures + "/project_small.mdb", dir / "projekt daten.mdb",
                 fs::copy_options::overwrite_existing);
-  hostNamesDatabase(Ansi((dir / "projekt daten.mdb").string()));
+  hostNamesDatabase(platform::utf8ToWindows1252((dir / "projekt daten.mdb").string()));
   {
     ProjectDatabaseConnection database;
     EXPECT_TRUE(database.open());
@@ -52,11 +52,10 @@ TEST_F(ProjectDatabaseConnectionTest, WithoutAConnectionQuestionsFail) {
   ProjectDatabaseConnection database;
   EXPECT_FALSE(database.open());
   ASSERT_EQ(ui.messages.size(), 1U);
-  EXPECT_EQ(
-      ui.messages[0].text,
-      "Verbindung zur Projektdatenbank " + kFixtures +
-          "/fehlt.mdb  konnte nicht aufgebaut werden!\r\nDie Projektdatenbank l\xe4sst sich nicht lesen "
-          "(unable to open database file).");
+  EXPECT_EQ(ui.messages[0].text,
+            "Verbindung zur Projektdatenbank " + kFixtures +
+                "/fehlt.mdb  konnte nicht aufgebaut werden!\r\nDie Projektdatenbank lässt sich nicht lesen "
+                "(unable to open database file).");
   EXPECT_THROW(database.valuesOfObject("Tierliste", "Tierart", 201), LibraryError);
 }
 

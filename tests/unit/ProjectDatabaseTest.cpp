@@ -46,12 +46,10 @@ TEST_F(MdbProjectDatabase, NullAndEmptyTextBothComeBackEmpty) {
   EXPECT_EQ(db->valuesOfObject("BtypHtyp", "P62_Typ", 102), (Values{"", ""}));
 }
 
-TEST_F(MdbProjectDatabase, TextsArriveInWindows1252) {
-  EXPECT_EQ(db->valuesOfObject("Pflanzenliste", "Pflanzenart", 301),
-            (Values{"Arnica montana",
-                    "Gro\xDF"
-                    "es Zweiblatt",
-                    "Sumpf-Blutauge (Comarum palustre) \x96 \xE4 \xF6 \xFC \xC4 \xD6 \xDC"}));
+TEST_F(MdbProjectDatabase, TextsArriveInUtf8) {
+  EXPECT_EQ(
+      db->valuesOfObject("Pflanzenliste", "Pflanzenart", 301),
+      (Values{"Arnica montana", "Großes Zweiblatt", "Sumpf-Blutauge (Comarum palustre) – ä ö ü Ä Ö Ü"}));
 }
 
 TEST_F(MdbProjectDatabase, MissingTablesAndColumnsFail) {
@@ -128,7 +126,7 @@ TEST(SqliteProjectDatabase, AnswersByObjectInWindows1252) {
   auto db = open(file.path());
   EXPECT_EQ(db->keysOfObject("BTYPHTYP", 102), (Keys{7, 9}));
   EXPECT_EQ(db->keysOfObject("BtypHtyp", 5), Keys{});
-  EXPECT_EQ(db->valuesOfObject("BtypHtyp", "biotoptyp", 102), (Values{"WBA", "Gro\xDF"}));
+  EXPECT_EQ(db->valuesOfObject("BtypHtyp", "biotoptyp", 102), (Values{"WBA", "Gro\xC3\x9F"}));
   EXPECT_EQ(db->valuesOfObject("BtypHtyp", "Biotoptyp", 101), Values{""});
   EXPECT_EQ(db->valuesOfObject("BtypHtyp", "Bemerkung\"", 101), Values{""});
   EXPECT_NO_THROW(db->openTable("btyphtyp"));

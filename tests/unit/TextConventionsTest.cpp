@@ -14,7 +14,7 @@ TEST(Trim, RemovesControlCharactersAndBlanksAtBothEndsOnly) {
   EXPECT_EQ(Trim("\r\n\x01 x \x1f"), "x");
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(Trim(""), "");
-  EXPECT_EQ(Trim("\xE4 "), "\xE4");  // high Windows-1252 characters are text
+  EXPECT_EQ(Trim("\xC3\xA4 "), "\xC3\xA4");  // the bytes of UTF-8 sequences are text
 }
 
 TEST(IntegerText, DecimalWithLeadingBlanksAndSign) {

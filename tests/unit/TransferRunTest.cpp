@@ -71,7 +71,7 @@ TEST_F(TransferRun, DeletingStopsAtARowWhoseKeyCannotBeRead) {
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
   EXPECT_NE(ui.messages[0].text.find("ZIEL"), std::string::npos);
   EXPECT_EQ(tables.roots.size(), 1U);
-  EXPECT_EQ(ui.windowEvents.back(), Ansi("close Datenübertragung BT -> FSN"));
+  EXPECT_EQ(ui.windowEvents.back(), "close Datenübertragung BT -> FSN");
 }
 
 TEST_F(TransferRun, DeletingStopsWhenTheHostKeepsTheRow) {
@@ -87,12 +87,12 @@ TEST_F(TransferRun, AnUnreadableTargetAreaStopsTheRunBeforeAnyWrite) {
   run(TransferKind::BtToGb, kClassGB);
   ASSERT_EQ(ui.messages.size(), 1U);
   EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
-  EXPECT_NE(ui.messages[0].text.find(Ansi("„viel“ (ZIEL)")), std::string::npos);
+  EXPECT_NE(ui.messages[0].text.find("„viel“ (ZIEL)"), std::string::npos);
   EXPECT_FALSE(called("tlSetValueByName"));
   EXPECT_FALSE(called("tlAppendRecord"));
   EXPECT_FALSE(called("tlGetProjectDir")) << "the target must not be marked";
   EXPECT_EQ(ui.cursorChanges, (std::vector<bool>{true, false}));
-  EXPECT_EQ(ui.windowEvents.back(), Ansi("close Datenübertragung BT -> GB"));
+  EXPECT_EQ(ui.windowEvents.back(), "close Datenübertragung BT -> GB");
 }
 
 }  // namespace

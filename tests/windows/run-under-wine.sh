@@ -27,6 +27,10 @@ fi
 # One prefix for both builds: making one takes minutes, as its 32-bit half runs emulated. The
 # stand-ins of the two builds sit in different registry views, so they do not meet.
 export WINEPREFIX="$PWD/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# qemu's own choice of the address space it reserves for a 32-bit program (the prefix's 32-bit
+# half included) can leave no room for Wine's shared user data at 0x7ffe0000 ("failed to map the
+# shared user data: c0000018"); the whole 4 GiB reserved up front always has it.
+export QEMU_RESERVED_VA=0xffff0000
 # A German user: the plug-in must read and write numbers with a decimal comma.
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
@@ -83,17 +87,32 @@ timeout 120 "$wine64" reg import "Z:${registry//\//\\}" >/dev/null 2>&1 ||
 # The setup above ran without a display; its wineserver must not serve the tests.
 stop_wine
 
+# Drive Q: is a folder of this build, for a project at a drive's root.
+rm -rf "$build/drive-q"
+mkdir -p "$build/drive-q"
+ln -sfn "$build/drive-q" "$WINEPREFIX/dosdevices/q:"
+
+# A Polish user (code page 1250) for the code-page cases: a locale made here, not installed.
+locales="$build/locale"
+if [ ! -d "$locales/pl_PL.UTF-8" ]; then
+  mkdir -p "$locales"
+  localedef -i pl_PL -f UTF-8 "$locales/pl_PL.UTF-8" >/dev/null 2>&1 || true
+  [ -d "$locales/pl_PL.UTF-8" ] || { echo "localedef could not make pl_PL.UTF-8" >&2; exit 1; }
+fi
+
 rm -rf "$shots"
 mkdir -p "$shots"
 status=0
-# Both programs share one X display and one wineserver.
-timeout $((2 * limit + 60)) xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# The programs share one X display and one wineserver.
+timeout $((3 * limit + 60)) xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine="$1" wineserver="$2" build="$3" shots="$4" exports="$5" limit="$6" status=0
   timeout "$limit" "$wine" "$build/aggregate_face_tests.exe" "$shots" || status=1
   timeout "$limit" "$wine" "$build/aggregate_host_tests.exe" "$shots" "$exports" || status=1
+  LOCPATH="$7" LANG=pl_PL.UTF-8 LC_ALL=pl_PL.UTF-8 \
+    timeout "$limit" "$wine" "$build/aggregate_host_tests.exe" "$shots" "$exports" code-page || status=1
   timeout 30 "$wineserver" -k 2>/dev/null || true
   exit "$status"' run-tests "$wine" "$wineserver" "$build" "$shots" "$PWD/tests/windows/expected-exports.txt" \
-  "$limit" </dev/null || status=1
+  "$limit" "$locales" </dev/null || status=1
 
 for picture in "$shots"/*.xwd; do
   [ -e "$picture" ] || continue

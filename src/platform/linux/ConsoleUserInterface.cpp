@@ -9,7 +9,6 @@
 #include <iostream>
 #include <string>
 
-#include "platform/TextEncoding.h"
 #include "platform/UserInterface.h"
 #include "platform/linux/TerminalProgressLine.h"
 
@@ -94,7 +93,7 @@ class TraceProgressWindow final : public ProgressWindow {
   void show() override {
     if (shown_) return;
     shown_ = true;
-    writeTraceLine("[Fenster] " + ansiToUtf8(caption_));
+    writeTraceLine("[Fenster] " + caption_);
     if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
   }
 
@@ -102,16 +101,16 @@ class TraceProgressWindow final : public ProgressWindow {
     if (!shown_) return;
     shown_ = false;
     interrupt_.reset();
-    writeTraceLine("[Fenster zu] " + ansiToUtf8(caption_));
+    writeTraceLine("[Fenster zu] " + caption_);
   }
 
   void setCaption(const std::string& caption) override {
     caption_ = caption;
-    if (shown_) writeTraceLine("[Fenster] " + ansiToUtf8(caption_));
+    if (shown_) writeTraceLine("[Fenster] " + caption_);
   }
 
   void setStatus(const std::string& text) override {
-    if (shown_) writeTraceLine("[Status] " + ansiToUtf8(text));
+    if (shown_) writeTraceLine("[Status] " + text);
   }
 
   void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
@@ -132,10 +131,9 @@ class TraceProgressWindow final : public ProgressWindow {
 class TerminalProgressWindow final : public ProgressWindow {
  public:
   explicit TerminalProgressWindow(const ProgressWindowLayout& layout)
-      : line_(ansiToUtf8(layout.caption), layout.cancelButton.has_value(),
-              TerminalProgressLine::Clock::now()),
-        caption_(ansiToUtf8(layout.caption)),
-        label_(ansiToUtf8(layout.labelText)),
+      : line_(layout.caption, layout.cancelButton.has_value(), TerminalProgressLine::Clock::now()),
+        caption_(layout.caption),
+        label_(layout.labelText),
         cancellable_(layout.cancelButton.has_value()) {}
   ~TerminalProgressWindow() override { close(); }
 
@@ -160,13 +158,13 @@ class TerminalProgressWindow final : public ProgressWindow {
   }
 
   void setCaption(const std::string& caption) override {
-    caption_ = ansiToUtf8(caption);
+    caption_ = caption;
     line_.setCaption(caption_);
     if (shown_) drawLiveLine();
   }
 
   void setStatus(const std::string& text) override {
-    label_ = ansiToUtf8(text);
+    label_ = text;
     line_.setLabel(label_);
     if (shown_) drawLiveLine();
   }
@@ -194,12 +192,11 @@ class TerminalProgressWindow final : public ProgressWindow {
 class ConsoleUserInterface final : public UserInterface {
  public:
   void showMessage(MessageKind kind, const std::string& text) override {
-    std::string utf8 = ansiToUtf8(text);
     std::string::size_type start = 0;
     bool first = true;
     while (true) {
-      const auto end = utf8.find("\r\n", start);
-      writeTraceLine((first ? tagOf(kind) : "  ") + utf8.substr(start, end - start));
+      const auto end = text.find("\r\n", start);
+      writeTraceLine((first ? tagOf(kind) : "  ") + text.substr(start, end - start));
       first = false;
       if (end == std::string::npos) break;
       start = end + 2;
@@ -212,15 +209,14 @@ class ConsoleUserInterface final : public UserInterface {
 
   std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                      const std::string& preset) override {
-    writeTraceLine("[Eingabe] " + ansiToUtf8(title) + ": " + ansiToUtf8(prompt) + " [" + ansiToUtf8(preset) +
-                   "]");
+    writeTraceLine("[Eingabe] " + title + ": " + prompt + " [" + preset + "]");
     std::string answer;
     if (!std::getline(std::cin, answer)) {
       std::cin.clear();
       return std::nullopt;
     }
     if (!answer.empty() && answer.back() == '\r') answer.pop_back();
-    return utf8ToAnsi(answer);
+    return answer;
   }
 
   std::unique_ptr<ProgressWindow> createProgressWindow(const ProgressWindowLayout& layout) override {

@@ -1,4 +1,5 @@
-// Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib. The file
+// Linux face of the change list: TA_LIST.DBF read and updated in place with shapelib, its texts
+// in Windows-1252 as the simulated host writes them. The file
 // is opened for each statement and closed after it, as a database driver would leave it: another
 // reader sees every update at once, and nothing stays open between two transfers.
 #include "platform/ChangeListConnection.h"
@@ -14,6 +15,7 @@
 #include <string_view>
 
 #include "common/LibraryError.h"
+#include "platform/ChangeListReasons.h"
 #include "platform/TextEncoding.h"
 
 namespace aggregate::platform {
@@ -69,10 +71,11 @@ class DbfChangeList final : public ChangeListConnection {
     const DbfFile file = open("rb");
     const CharacterField kennungField = field(file.get(), kKennung);
     const CharacterField changedField = field(file.get(), kChanged);
+    const std::string stored = utf8ToWindows1252(kennung);
     for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
       const char* raw = readRecord(file.get(), record);
-      if (raw != nullptr && valueOf(raw, kennungField) == kennung)
-        return std::string(valueOf(raw, changedField));
+      if (raw != nullptr && valueOf(raw, kennungField) == stored)
+        return windows1252ToUtf8(valueOf(raw, changedField));
     }
     return {};
   }
@@ -81,12 +84,13 @@ class DbfChangeList final : public ChangeListConnection {
     const DbfFile file = open("rb+");
     const CharacterField kennungField = field(file.get(), kKennung);
     const CharacterField changedField = field(file.get(), kChanged);
+    const std::string stored = utf8ToWindows1252(kennung);
     bool written = false;
     for (int record = 0; record < DBFGetRecordCount(file.get()); ++record) {
       const char* raw = readRecord(file.get(), record);
-      if (raw == nullptr || valueOf(raw, kennungField) != kennung) continue;
+      if (raw == nullptr || valueOf(raw, kennungField) != stored) continue;
       if (DBFWriteStringAttribute(file.get(), record, changedField.index, kUpdate.data()) == 0)
-        fail(Ansi("Der Eintrag von ") + kennung + Ansi(" konnte nicht geschrieben werden."));
+        fail(std::string("Der Eintrag von ") + kennung + " konnte nicht geschrieben werden.");
       written = true;
     }
     if (written) stampToday(file.get());
@@ -108,18 +112,17 @@ class DbfChangeList final : public ChangeListConnection {
     std::FILE* probe = std::fopen(path_.c_str(), access);
     if (probe != nullptr) {
       std::fclose(probe);
-      return Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen.");
+      return changelist::notDbase();
     }
     switch (errno) {
       case EACCES:
       case EPERM:
       case EROFS:
-        return access[2] == '+' ? Ansi("Die Datei ist schreibgeschützt.")
-                                : Ansi("Die Datei darf nicht gelesen werden.");
+        return access[2] == '+' ? changelist::writeProtected() : changelist::readProtected();
       case ENOENT:
-        return Ansi("Die Datei ist nicht mehr vorhanden.");
+        return changelist::missing();
       default:
-        return Ansi("Die Datei lässt sich nicht öffnen (Fehler ") + std::to_string(errno) + ").";
+        return changelist::notOpened(errno);
     }
   }
 
@@ -127,27 +130,24 @@ class DbfChangeList final : public ChangeListConnection {
   // the claimed records would take hours and read nothing.
   void checkRecordsPresent(DBFHandle file) const {
     struct stat info {};
-    if (stat(path_.c_str(), &info) != 0) fail(Ansi("Die Datei ist nicht mehr vorhanden."));
-    const long long claimed = DBFGetRecordCount(file);
-    const long long recordLength = file->nRecordLength;
-    if (recordLength <= 0) fail(Ansi("Die Datei lässt sich nicht als dBase-Tabelle öffnen."));
-    const long long held = (static_cast<long long>(info.st_size) - file->nHeaderLength) / recordLength;
-    if (claimed > held)
-      fail(Ansi("Die Datei ist beschädigt: ihr Kopf nennt ") + std::to_string(claimed) +
-           Ansi(" Einträge, sie enthält aber nur ") + std::to_string(held < 0 ? 0 : held) + ".");
+    if (stat(path_.c_str(), &info) != 0) fail(changelist::missing());
+    const std::string damage =
+        changelist::cutShort(DBFGetRecordCount(file), file->nHeaderLength, file->nRecordLength,
+                             static_cast<long long>(info.st_size));
+    if (!damage.empty()) fail(damage);
   }
 
   static CharacterField field(DBFHandle file, const char* name) {
     CharacterField found;
     found.index = DBFGetFieldIndex(file, name);
-    if (found.index < 0) fail(Ansi("Die Spalte ") + name + Ansi(" fehlt."));
+    if (found.index < 0) fail(std::string("Die Spalte ") + name + " fehlt.");
     int offset = 1;  // the deletion flag
     for (int index = 0; index <= found.index; ++index) {
       int width = 0;
       const DBFFieldType type = DBFGetFieldInfo(file, index, nullptr, &width, nullptr);
       if (index == found.index) {
         if (type != FTString || DBFGetNativeFieldType(file, index) != 'C')
-          fail(Ansi("Die Spalte ") + name + Ansi(" ist keine Textspalte."));
+          fail(std::string("Die Spalte ") + name + " ist keine Textspalte.");
         found.offset = offset;
         found.width = width;
       }
@@ -161,7 +161,7 @@ class DbfChangeList final : public ChangeListConnection {
   static const char* readRecord(DBFHandle file, int record) {
     const char* raw = DBFReadTuple(file, record);
     if (raw == nullptr)
-      fail(Ansi("Der Eintrag ") + std::to_string(record + 1) + Ansi(" lässt sich nicht lesen."));
+      fail(std::string("Der Eintrag ") + std::to_string(record + 1) + " lässt sich nicht lesen.");
     return raw[0] == '*' ? nullptr : raw;
   }
 
@@ -185,8 +185,7 @@ class DbfChangeList final : public ChangeListConnection {
 }  // namespace
 
 std::unique_ptr<ChangeListConnection> connectChangeList(const std::string&, const std::string& directory) {
-  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
-  return std::make_unique<DbfChangeList>(ansiToUtf8(directory) + "/TA_LIST.DBF");
+  return std::make_unique<DbfChangeList>(directory + "/TA_LIST.DBF");
 }
 
 }  // namespace aggregate::platform

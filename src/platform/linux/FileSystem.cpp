@@ -2,21 +2,23 @@
 
 #include <sys/stat.h>
 
-#include "platform/TextEncoding.h"
-
 namespace aggregate::platform {
 
 char pathDelimiter() { return '/'; }
 
+std::string withoutTrailingDelimiter(std::string directory) {
+  if (!directory.empty() && directory.back() == '/') directory.pop_back();
+  return directory;
+}
+
 bool fileExists(const std::string& path) {
   struct stat info {};
-  // Paths come from the host in Windows-1252; the file system names files in UTF-8.
-  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool directoryExists(const std::string& path) {
   struct stat info {};
-  return stat(ansiToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace aggregate::platform

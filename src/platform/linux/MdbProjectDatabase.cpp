@@ -12,7 +12,6 @@
 #include <unordered_map>
 
 #include "common/LibraryError.h"
-#include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 
 namespace aggregate::platform {
@@ -44,15 +43,14 @@ class BoundColumn {
  public:
   BoundColumn(MdbTableDef* table, const std::string& name, std::size_t bindSize)
       : value_(bindSize + 1, '\0') {
-    const std::string utf8Name = ansiToUtf8(name);
     for (unsigned i = 0; i < table->num_cols; ++i) {
       const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, i));
-      if (sameName(column->name, utf8Name)) {
+      if (sameName(column->name, name)) {
         mdb_bind_column(table, static_cast<int>(i + 1), value_.data(), &length_);
         return;
       }
     }
-    throw LibraryError("Die Spalte " + name + " fehlt in der Tabelle " + utf8ToAnsi(table->name) + ".");
+    throw LibraryError("Die Spalte " + name + " fehlt in der Tabelle " + std::string(table->name) + ".");
   }
   BoundColumn(const BoundColumn&) = delete;
   BoundColumn& operator=(const BoundColumn&) = delete;
@@ -68,9 +66,8 @@ using ValuesByObject = std::unordered_map<int32_t, std::vector<std::string>>;
 class MdbProjectDatabase final : public ProjectDatabase {
  public:
   explicit MdbProjectDatabase(const std::string& path) : mdb_(mdb_open(path.c_str(), MDB_NOFLAGS)) {
-    if (!mdb_) throw LibraryError("Die Datei " + utf8ToAnsi(path) + " ist keine Access-Datenbank.");
-    if (!wholePages(path) || !catalogReadable())
-      throw LibraryError(Ansi("Die Datei ") + utf8ToAnsi(path) + Ansi(" ist beschädigt."));
+    if (!mdb_) throw LibraryError("Die Datei " + path + " ist keine Access-Datenbank.");
+    if (!wholePages(path) || !catalogReadable()) throw LibraryError("Die Datei " + path + " ist beschädigt.");
   }
 
   // A missing table must be found in the catalog: reading it fails like any other question.
@@ -105,7 +102,7 @@ class MdbProjectDatabase final : public ProjectDatabase {
   }
 
   MdbCatalogEntry* catalogEntry(const std::string& table) {
-    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb_.get(), ansiToUtf8(table).c_str());
+    MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb_.get(), table.c_str());
     if (entry == nullptr) throw LibraryError("Die Tabelle " + table + " fehlt.");
     return entry;
   }
@@ -129,7 +126,7 @@ class MdbProjectDatabase final : public ProjectDatabase {
       int32_t id = 0;
       const auto parsed = std::from_chars(idText.data(), idText.data() + idText.size(), id);
       if (parsed.ec != std::errc() || parsed.ptr != idText.data() + idText.size()) continue;  // NULL owner
-      byObject[id].push_back(utf8ToAnsi(values.value()));
+      byObject[id].push_back(std::string(values.value()));
     }
     return byObject;
   }

@@ -1,7 +1,6 @@
 #include "platform/ProjectDatabase.h"
 
 #include "common/LibraryError.h"
-#include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 
 namespace aggregate::platform {
@@ -11,7 +10,7 @@ namespace aggregate::platform {
 // lock the process holds on it. So SQLite itself reads the file first, and only a file it finds
 // no database in, which it therefore never holds, is handed to mdbtools.
 std::unique_ptr<ProjectDatabase> connectProjectDatabase(const std::string&, const std::string& path) {
-  const std::string file = ansiToUtf8(path);
+  const std::string& file = path;
   if (std::unique_ptr<ProjectDatabase> sqlite = openSqliteProjectDatabase(file)) return sqlite;
   return openMdbProjectDatabase(file);
 }

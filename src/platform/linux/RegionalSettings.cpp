@@ -6,8 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/TextEncoding.h"
-
 namespace aggregate::platform {
 
 namespace {
@@ -16,11 +14,10 @@ struct LocaleFree {
   void operator()(locale_t locale) const { freelocale(locale); }
 };
 
-// The host's texts are Windows-1252, so a separator is usable only as one character of it.
+// Number texts are written with one character: a separator outside ASCII (several bytes in the
+// library's UTF-8) gives the point.
 char usableSeparator(const std::string& radix) {
-  if (radix.size() == 1 && static_cast<unsigned char>(radix[0]) < 0x80) return radix[0];
-  const std::string ansi = utf8ToAnsi(radix);
-  return ansi.size() == 1 && ansi[0] != '?' ? ansi[0] : '.';
+  return radix.size() == 1 && static_cast<unsigned char>(radix[0]) < 0x80 ? radix[0] : '.';
 }
 
 // Only the numeric category decides: a locale missing for another category must not take a

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include "common/LibraryError.h"
-#include "platform/TextEncoding.h"
 #include "platform/linux/ProjectDatabaseFiles.h"
 
 namespace aggregate::platform {
@@ -18,10 +17,10 @@ struct FinalizeStatement {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
-// Names come as Windows-1252; quoted, so that no name can change the statement.
+// Quoted, so that no name can change the statement.
 std::string quoted(const std::string& name) {
   std::string text = "\"";
-  for (char c : ansiToUtf8(name)) text += c == '"' ? std::string("\"\"") : std::string(1, c);
+  for (char c : name) text += c == '"' ? std::string("\"\"") : std::string(1, c);
   return text + "\"";
 }
 
@@ -46,14 +45,14 @@ class SqliteProjectDatabase final : public ProjectDatabase {
     if (rc != SQLITE_OK) fail();
     Statement pages = prepare("PRAGMA page_count");
     if (!step(pages) || sqlite3_column_int64(pages.get(), 0) == 0)
-      throw LibraryError("Die Datei " + utf8ToAnsi(path) + " ist leer.");
+      throw LibraryError("Die Datei " + path + " ist leer.");
     return true;
   }
 
   void openTable(const std::string& table) override {
     Statement statement =
         prepare("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 COLLATE NOCASE");
-    sqlite3_bind_text(statement.get(), 1, ansiToUtf8(table).c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
     if (!step(statement)) throw LibraryError("Die Tabelle " + table + " fehlt.");
   }
 
@@ -65,7 +64,7 @@ class SqliteProjectDatabase final : public ProjectDatabase {
     std::vector<std::string> values;
     while (step(statement)) {
       const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
-      values.push_back(text != nullptr ? utf8ToAnsi(text) : std::string());
+      values.push_back(text != nullptr ? std::string(text) : std::string());
     }
     return values;
   }
@@ -73,8 +72,8 @@ class SqliteProjectDatabase final : public ProjectDatabase {
  private:
   // SQLite's own words, in parentheses after the German ones.
   [[noreturn]] void fail() const {
-    throw LibraryError(Ansi("Die Projektdatenbank lässt sich nicht lesen (") +
-                       (db_ ? utf8ToAnsi(sqlite3_errmsg(db_.get())) : std::string("SQLite")) + ").");
+    throw LibraryError("Die Projektdatenbank lässt sich nicht lesen (" +
+                       (db_ ? std::string(sqlite3_errmsg(db_.get())) : std::string("SQLite")) + ").");
   }
 
   Statement prepare(const std::string& sql) const {

@@ -17,7 +17,7 @@ class AdoRecordset {
   AdoRecordset(const AdoRecordset&) = delete;
   AdoRecordset& operator=(const AdoRecordset&) = delete;
 
-  // The first column as Windows-1252 text of each row from the current one on, at most
+  // The first column as UTF-8 text of each row from the current one on, at most
   // maxRows of them; NULL gives an empty text.
   std::vector<std::string> firstColumn(std::size_t maxRows);
 

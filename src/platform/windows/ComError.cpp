@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdio>
 
-#include "common/LibraryError.h"
 #include "platform/windows/WideText.h"
 
 namespace aggregate::platform::win32 {
@@ -39,16 +38,27 @@ std::wstring descriptionOfResult(HRESULT result) {
   return description;
 }
 
+std::string codeTextOf(HRESULT code) {
+  std::array<char, 16> text{};
+  std::snprintf(text.data(), text.size(), "0x%08lX", static_cast<unsigned long>(code));
+  return text.data();
+}
+
 }  // namespace
+
+ComFailure::ComFailure(std::string_view call, std::string description, HRESULT code)
+    : LibraryError(std::string(call) +
+                   (description.empty() ? std::string(" fehlgeschlagen") : ": " + description) + " (" +
+                   codeTextOf(code) + ")"),
+      description_(std::move(description)),
+      code_(code) {}
+
+std::string ComFailure::codeText() const { return codeTextOf(code_); }
 
 void throwComError(std::string_view call, HRESULT result, std::wstring description) {
   if (description.empty()) description = descriptionOfErrorObject();
   if (description.empty()) description = descriptionOfResult(result);
-  std::array<char, 16> code{};
-  std::snprintf(code.data(), code.size(), "0x%08lX", static_cast<unsigned long>(result));
-  const std::string reason =
-      description.empty() ? std::string(" fehlgeschlagen") : ": " + ansiFromWide(description);
-  throw LibraryError(std::string(call) + reason + " (" + code.data() + ")");
+  throw ComFailure(call, utf8FromWide(description), result);
 }
 
 }  // namespace aggregate::platform::win32

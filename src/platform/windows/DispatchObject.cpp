@@ -31,6 +31,13 @@ class DispatchException {
     return std::wstring(info_.bstrDescription, SysStringLen(info_.bstrDescription));
   }
 
+  // The code of the failure the exception reports; result when it names none.
+  HRESULT code(HRESULT result) const {
+    if (result != DISP_E_EXCEPTION) return result;
+    if (info_.scode != 0) return info_.scode;
+    return info_.wCode != 0 ? MAKE_HRESULT(SEVERITY_ERROR, FACILITY_DISPATCH, info_.wCode) : result;
+  }
+
  private:
   EXCEPINFO info_{};
 };
@@ -109,10 +116,13 @@ Variant DispatchObject::invoke(const wchar_t* member, WORD flags, std::vector<Va
   UINT wrongArgument = 0;
   result = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
                            isPut ? nullptr : returned.get(), exception.get(), &wrongArgument);
-  if (FAILED(result)) throwComError(call, result, exception.description());
+  if (FAILED(result)) {
+    std::wstring description = exception.description();  // fills the record's deferred fields
+    throwComError(call, exception.code(result), std::move(description));
+  }
   return returned;
 }
 
-std::string DispatchObject::narrow(const wchar_t* member) { return ansiFromWide(member); }
+std::string DispatchObject::narrow(const wchar_t* member) { return utf8FromWide(member); }
 
 }  // namespace aggregate::platform::win32

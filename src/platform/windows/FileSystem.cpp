@@ -8,13 +8,19 @@ namespace aggregate::platform {
 
 char pathDelimiter() { return '\\'; }
 
+std::string withoutTrailingDelimiter(std::string directory) {
+  const bool driveRoot = directory.size() == 3 && directory[1] == ':';
+  if (!driveRoot && !directory.empty() && directory.back() == '\\') directory.pop_back();
+  return directory;
+}
+
 bool fileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(win32::wideFromAnsi(path).c_str());
+  const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool directoryExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(win32::wideFromAnsi(path).c_str());
+  const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

@@ -49,11 +49,11 @@ INT_PTR CALLBACK inputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 std::optional<std::string> runInputDialog(const std::string& title, const std::string& prompt,
                                           const std::string& preset) {
-  DialogTemplate dialog(wideFromAnsi(title), DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+  DialogTemplate dialog(wideFromUtf8(title), DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
                         180, 62);
-  dialog.addControl(DialogTemplate::ControlClass::Static, wideFromAnsi(prompt), kNoId, SS_LEFT | SS_NOPREFIX,
+  dialog.addControl(DialogTemplate::ControlClass::Static, wideFromUtf8(prompt), kNoId, SS_LEFT | SS_NOPREFIX,
                     {8, 8, 164, 10});
-  dialog.addControl(DialogTemplate::ControlClass::Edit, wideFromAnsi(preset), kEditId,
+  dialog.addControl(DialogTemplate::ControlClass::Edit, wideFromUtf8(preset), kEditId,
                     ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, {8, 20, 164, 12});
   dialog.addControl(DialogTemplate::ControlClass::Button, L"OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP,
                     {68, 40, 50, 14});
@@ -61,11 +61,13 @@ std::optional<std::string> runInputDialog(const std::string& title, const std::s
                     {122, 40, 50, 14});
 
   InputState state;
-  const INT_PTR result = DialogBoxIndirectParamW(moduleInstance(), dialog.get(), GetActiveWindow(),
+  // The dialog manager disables only the owner; another host window would stay usable.
+  const ModalScope modal(GetActiveWindow());
+  const INT_PTR result = DialogBoxIndirectParamW(moduleInstance(), dialog.get(), modal.owner(),
                                                  inputDialogProc, reinterpret_cast<LPARAM>(&state));
   if (result == -1) throw LibraryError("Der Eingabedialog konnte nicht angezeigt werden.");
   if (result != IDOK) return std::nullopt;
-  return ansiFromWide(state.answer);
+  return utf8FromWide(state.answer);
 }
 
 }  // namespace aggregate::platform::win32

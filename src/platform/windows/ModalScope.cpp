@@ -2,7 +2,7 @@
 
 namespace aggregate::platform::win32 {
 
-ModalScope::ModalScope(HWND owner) : owner_(owner) {
+ModalScope::ModalScope(HWND spared) : spared_(spared) {
   EnumThreadWindows(GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
 }
 
@@ -13,7 +13,7 @@ ModalScope::~ModalScope() {
 
 BOOL CALLBACK ModalScope::disable(HWND window, LPARAM scope) {
   auto* self = reinterpret_cast<ModalScope*>(scope);
-  if (window != self->owner_ && IsWindowVisible(window) != FALSE && IsWindowEnabled(window) != FALSE) {
+  if (window != self->spared_ && IsWindowVisible(window) != FALSE && IsWindowEnabled(window) != FALSE) {
     EnableWindow(window, FALSE);
     self->disabled_.push_back(window);
   }

@@ -17,8 +17,8 @@ Variant& Variant::operator=(Variant&& other) noexcept {
   return *this;
 }
 
-Variant Variant::text(std::string_view ansi) {
-  const std::wstring wide = wideFromAnsi(ansi);
+Variant Variant::text(std::string_view utf8) {
+  const std::wstring wide = wideFromUtf8(utf8);
   Variant variant;
   variant.value_.vt = VT_BSTR;
   variant.value_.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
@@ -69,7 +69,7 @@ std::string Variant::toText() const {
   if (value_.vt == VT_NULL || value_.vt == VT_EMPTY) return {};
   const Variant converted = convertedTo(VT_BSTR);
   if (converted.value_.vt != VT_BSTR) throwComError("VariantChangeType", DISP_E_TYPEMISMATCH);
-  return ansiFromWide(std::wstring_view(converted.value_.bstrVal, SysStringLen(converted.value_.bstrVal)));
+  return utf8FromWide(std::wstring_view(converted.value_.bstrVal, SysStringLen(converted.value_.bstrVal)));
 }
 
 DispatchObject Variant::toObject(std::string name) const {

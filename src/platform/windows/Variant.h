@@ -22,14 +22,14 @@ class Variant {
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
 
-  static Variant text(std::string_view ansi);  // Windows-1252
+  static Variant text(std::string_view utf8);
   static Variant integer(long value);
   static Variant object(const DispatchObject& object);
   static Variant missing();  // an optional argument left out
 
   bool isTrue() const;
   long toInteger() const;  // 0 when the value is no number
-  // The value as Windows-1252 text; NULL and empty give an empty text.
+  // The value as UTF-8 text; NULL and empty give an empty text.
   std::string toText() const;
   // The object it holds, named for error messages; throws LibraryError when it holds none.
   DispatchObject toObject(std::string name) const;

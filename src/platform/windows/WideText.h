@@ -1,13 +1,17 @@
 #pragma once
-// The library's texts are Windows-1252 whatever the system's ANSI code page is; Win32 gets
-// them as UTF-16 so that umlauts show the same on every system.
+// Win32 gets the library's UTF-8 texts as UTF-16, so that they show right under every code page.
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
 namespace aggregate::platform::win32 {
 
-std::wstring wideFromAnsi(std::string_view ansi);
-// Characters without a Windows-1252 form become '?'.
-std::string ansiFromWide(std::wstring_view wide);
+std::wstring wideFromUtf8(std::string_view utf8);
+std::string utf8FromWide(std::wstring_view wide);
+
+// 8-bit texts of a code page (the host's CP_ACP); characters it cannot hold become '?'.
+std::wstring wideFromCodePage(UINT codePage, std::string_view text);
+std::string codePageFromWide(UINT codePage, std::wstring_view wide);
 
 }  // namespace aggregate::platform::win32

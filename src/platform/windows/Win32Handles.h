@@ -18,6 +18,16 @@ struct GdiObjectDeleter {
 };
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
+struct FileCloser {
+  void operator()(HANDLE file) const noexcept { CloseHandle(file); }
+};
+// A file handle; CreateFileW's INVALID_HANDLE_VALUE becomes an empty owner.
+class UniqueFile : public std::unique_ptr<void, FileCloser> {
+ public:
+  explicit UniqueFile(HANDLE file)
+      : std::unique_ptr<void, FileCloser>(file == INVALID_HANDLE_VALUE ? nullptr : file) {}
+};
+
 // The screen's device context for as long as the object lives.
 class ScreenDeviceContext {
  public:

@@ -47,7 +47,7 @@ UniqueFont createFont(const ProgressWindowLayout& layout) {
     font.lfHeight = -MulDiv(layout.fontPoints, GetDeviceCaps(screen.get(), LOGPIXELSY), kPointsPerInch);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring name = wideFromAnsi(layout.fontName);
+    const std::wstring name = wideFromUtf8(layout.fontName);
     std::wcsncpy(font.lfFaceName, name.c_str(), LF_FACESIZE - 1);
   }
   return UniqueFont(CreateFontIndirectW(&font));
@@ -64,7 +64,7 @@ Win32ProgressWindow::Win32ProgressWindow(const ProgressWindowLayout& layout) : f
   const int height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  window_.reset(CreateWindowExW(kExStyle, kClassName, wideFromAnsi(layout.caption).c_str(), kStyle, left, top,
+  window_.reset(CreateWindowExW(kExStyle, kClassName, wideFromUtf8(layout.caption).c_str(), kStyle, left, top,
                                 width, height, GetActiveWindow(), nullptr, moduleInstance(), this));
   if (!window_) throw LibraryError("Das Fortschrittsfenster konnte nicht angelegt werden.");
 
@@ -76,7 +76,7 @@ Win32ProgressWindow::Win32ProgressWindow(const ProgressWindowLayout& layout) : f
 HWND Win32ProgressWindow::addChild(const wchar_t* windowClass, const std::string& text, DWORD style,
                                    const WindowRect& rect, int id) {
   const HWND child =
-      CreateWindowExW(0, windowClass, wideFromAnsi(text).c_str(), style | WS_CHILD | WS_VISIBLE, rect.left,
+      CreateWindowExW(0, windowClass, wideFromUtf8(text).c_str(), style | WS_CHILD | WS_VISIBLE, rect.left,
                       rect.top, rect.width, rect.height, window_.get(),
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), moduleInstance(), nullptr);
   if (child == nullptr) throw LibraryError("Das Fortschrittsfenster konnte nicht angelegt werden.");
@@ -85,18 +85,22 @@ HWND Win32ProgressWindow::addChild(const wchar_t* windowClass, const std::string
 }
 
 void Win32ProgressWindow::show() {
+  if (!modal_) modal_.emplace(window_.get());
   ShowWindow(window_.get(), SW_SHOW);
   RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void Win32ProgressWindow::close() { ShowWindow(window_.get(), SW_HIDE); }
+void Win32ProgressWindow::close() {
+  modal_.reset();  // first, so that the host's window is enabled again when it gets the focus back
+  ShowWindow(window_.get(), SW_HIDE);
+}
 
 void Win32ProgressWindow::setCaption(const std::string& caption) {
-  SetWindowTextW(window_.get(), wideFromAnsi(caption).c_str());
+  SetWindowTextW(window_.get(), wideFromUtf8(caption).c_str());
 }
 
 void Win32ProgressWindow::setStatus(const std::string& text) {
-  SetWindowTextW(label_, wideFromAnsi(text).c_str());
+  SetWindowTextW(label_, wideFromUtf8(text).c_str());
   RedrawWindow(label_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -36,7 +36,7 @@ class Win32UserInterface final : public UserInterface {
   void showMessage(MessageKind kind, const std::string& text) override {
     const MessageStyle style = styleOf(kind);
     const win32::ModalScope modal(GetActiveWindow());
-    MessageBoxW(modal.owner(), win32::wideFromAnsi(text).c_str(), style.caption,
+    MessageBoxW(modal.owner(), win32::wideFromUtf8(text).c_str(), style.caption,
                 MB_OK | style.icon | MB_APPLMODAL);
   }
 

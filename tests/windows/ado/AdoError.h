@@ -9,7 +9,7 @@ namespace adostandin {
 
 struct AdoError {
   HRESULT code;
-  std::string description;  // Windows-1252
+  std::string description;  // in the host's code page, as the stand-in's texts
 };
 
 namespace errors {

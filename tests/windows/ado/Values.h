@@ -1,5 +1,5 @@
 #pragma once
-// Arguments and results of the stand-in's members: texts are Windows-1252 inside and BSTRs
+// Arguments and results of the stand-in's members: texts are in the host's code page inside and BSTRs
 // outside.
 #include <windows.h>
 // after windows.h, which it needs

@@ -10,6 +10,7 @@
 #include "platform/windows/ComApartment.h"
 #include "platform/windows/DispatchObject.h"
 #include "support/DbaseFile.h"
+#include "support/JetDatabaseFile.h"
 #include "support/Text.h"
 
 namespace facetests {
@@ -37,8 +38,7 @@ Project makeProject() {
   GetTempPathW(MAX_PATH, temporary);
   const std::wstring directory = std::wstring(temporary) + L"Stand-in Projekt\\";
   CreateDirectoryW(directory.c_str(), nullptr);
-  CloseHandle(CreateFileW((directory + L"Projekt.mdb").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                          nullptr));
+  wintest::createJetDatabaseFile(directory + L"Projekt.mdb");
   wintest::DbaseFile::create(directory + L"TA_LIST.DBF", {{"KENNUNG", 20}, {"CHANGED", 10}},
                              {{"BT-1", "IGNORED"}, {"BT-2", "NEW"}});
   Project project{wintest::ansi(directory), wintest::ansi(directory + L"Projekt.mdb")};
@@ -130,6 +130,57 @@ void adoStandInTests(Context& context) {
                        connect(projectString(Project{"", project.directory + "Fehlt.mdb"}));
                      }),
                      "Could not find file", "a database file that does not exist");
+        const std::wstring empty = wintest::fromAnsi(project.database);
+        CloseHandle(CreateFileW(empty.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        checkRefused(checks, refusal([&] { connect(projectString(project)); }),
+                     "Unrecognized database format", "a 0-byte database file");
+      });
+
+  context.run.run("connection strings: quoted values as OLE DB reads them", [](Checks& checks) {
+    const ComApartment apartment;
+    const Project project = makeProject();
+    const std::string folder = project.directory.substr(0, project.directory.size() - 1);
+    checks.that(refusal([&] {
+                  connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + project.database +
+                          "\";Persist Security Info=False");
+                }).empty(),
+                "a value in double quotes");
+    checks.that(refusal([&] {
+                  connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='" + folder +
+                          "' ;Extended Properties=DBASE III;");
+                }).empty(),
+                "a value in single quotes, a blank after it");
+    checkRefused(checks, refusal([&] {
+                   connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + folder +
+                           "\"x;Extended Properties=DBASE III;");
+                 }),
+                 "does not conform to the OLE DB specification", "text after the closing quote");
+    checkRefused(checks, refusal([&] {
+                   connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder +
+                           ";alt;Extended "
+                           "Properties=DBASE III;");
+                 }),
+                 "Could not find installable ISAM", "an unquoted ';' splits the value");
+  });
+
+  context.run.run(
+      "dBase tables: 8.3 names, texts in the OEM code page as Jet's driver keeps them", [](Checks& checks) {
+        const ComApartment apartment;
+        const Project project = makeProject();
+        const std::wstring folder = wintest::fromAnsi(project.directory);
+        wintest::DbaseFile::create(folder + L"TA_LISTE.DBF", {{"KENNUNG", 20}, {"CHANGED", 10}},
+                                   {{wintest::encode(CP_OEMCP, L"GB-Süd"), "IGNORED"}});
+        CopyFileW((folder + L"TA_LISTE.DBF").c_str(), (folder + L"TA_LISTE_ALT.DBF").c_str(), FALSE);
+        DispatchObject changes =
+            connect(changeListString(project.directory.substr(0, project.directory.size() - 1)));
+        checks.that(firstColumn(changes,
+                                "select KENNUNG from TA_LISTE.DBF where CHANGED = "
+                                "'IGNORED'") == std::vector<std::string>{wintest::utf8(L"GB-Süd")},
+                    "an umlaut in the OEM code page reads as that umlaut");
+        checkRefused(checks, refusal([&] {
+                       firstColumn(changes, "select KENNUNG from TA_LISTE_ALT.DBF where CHANGED = 'X'");
+                     }),
+                     "is not a valid name", "a long file name");
       });
 
   context.run.run("statements: the shapes the plug-in sends go through, nothing more", [](Checks& checks) {

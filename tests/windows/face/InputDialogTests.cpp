@@ -60,12 +60,12 @@ void inputDialogTests(Context& context) {
     checks.that(!answer.has_value(), "no answer after closing");
   });
 
-  context.run.run("umlauts typed by the user arrive as Windows-1252", [&](Checks& checks) {
+  context.run.run("umlauts typed by the user arrive as UTF-8", [&](Checks& checks) {
     ExpectedDialog dialog = keyDialog();
     dialog.type = L"Maßnahme Größe";
     std::optional<std::string> answer;
     checks.none(context.watcher.run({dialog}, [&] { answer = askForKey(); }));
-    checks.that(answer == wintest::ansi(L"Maßnahme Größe"), "answer in Windows-1252");
+    checks.that(answer == wintest::utf8(L"Maßnahme Größe"), "answer in UTF-8");
   });
 }
 

@@ -23,7 +23,7 @@ void expectBox(Context& context, const std::string& name, MessageKind kind, cons
     expected.buttons = {L"OK"};
     expected.icon = icon;
     expected.screenshot = screenshot;
-    checks.none(context.watcher.run({expected}, [&] { ui().showMessage(kind, wintest::ansi(text)); }));
+    checks.none(context.watcher.run({expected}, [&] { ui().showMessage(kind, wintest::utf8(text)); }));
   });
 }
 
@@ -59,7 +59,12 @@ void messageBoxTests(Context& context) {
       if (IsWindowEnabled(shown) != FALSE) problems.push_back("the progress window is not blocked");
     };
     checks.none(context.watcher.run({expected}, [&] { ui().showMessage(MessageKind::Error, "Fehler"); }));
-    checks.that(IsWindowEnabled(other) != FALSE && IsWindowEnabled(shown) != FALSE, "both are enabled again");
+    checks.that(IsWindowEnabled(shown) != FALSE, "the progress window is enabled again");
+    checks.that(IsWindowEnabled(other) == FALSE,
+                "the main window stays blocked while the progress window shows");
+    progress->close();
+    checks.that(IsWindowEnabled(other) != FALSE,
+                "the main window is enabled when the progress window closes");
     progress.reset();
     DestroyWindow(other);
   });

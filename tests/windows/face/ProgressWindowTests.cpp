@@ -19,7 +19,7 @@ namespace {
 // The two windows the commands show.
 ProgressWindowLayout transferLayout() {
   ProgressWindowLayout layout;
-  layout.caption = wintest::ansi(L"Datenübertragung BT -> GB");
+  layout.caption = wintest::utf8(L"Datenübertragung BT -> GB");
   layout.clientWidth = 380;
   layout.clientHeight = 29;
   layout.label = {8, 8, 417, 16};
@@ -29,7 +29,7 @@ ProgressWindowLayout transferLayout() {
 
 ProgressWindowLayout measureLayout() {
   ProgressWindowLayout layout;
-  layout.caption = wintest::ansi(L"Aggregation von Maßnahme-Objekten");
+  layout.caption = wintest::utf8(L"Aggregation von Maßnahme-Objekten");
   layout.clientWidth = 257;
   layout.clientHeight = 77;
   layout.fontName = "Tahoma";
@@ -91,12 +91,12 @@ void progressWindowTests(Context& context) {
     checks.equal(label->text, L"Start", "initial status");
     checkRect(checks, label->rect, {8, 8, 8 + 417, 8 + 16}, "label");
 
-    window->setStatus(wintest::ansi(L"Lese Daten von BT-Süd 1"));
+    window->setStatus(wintest::utf8(L"Lese Daten von BT-Süd 1"));
     checks.equal(wintest::inspect(shown).control(L"Static")->text, L"Lese Daten von BT-Süd 1", "status");
     checks.that(painted(label->handle), "the status is painted at once");
     if (!context.screenshots.take("progress-transfer")) checks.that(false, "screenshot progress-transfer");
 
-    window->setCaption(wintest::ansi(L"Datenübertragung GB -> BK"));
+    window->setCaption(wintest::utf8(L"Datenübertragung GB -> BK"));
     checks.equal(wintest::inspect(shown).caption, L"Datenübertragung GB -> BK", "new caption");
     window->close();
     checks.that(IsWindowVisible(shown) == FALSE, "close hides the window");

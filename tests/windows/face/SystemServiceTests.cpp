@@ -47,10 +47,10 @@ void systemServiceTests(Context& context) {
     const HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     checks.that(created != INVALID_HANDLE_VALUE, "test file created");
     CloseHandle(created);
-    checks.that(fileExists(wintest::ansi(file)), "an existing file with an umlaut in its name");
+    checks.that(fileExists(wintest::utf8(file)), "an existing file with an umlaut in its name");
     DeleteFileW(file.c_str());
-    checks.that(!fileExists(wintest::ansi(file)), "a missing file");
-    checks.that(!fileExists(wintest::ansi(directory)), "a folder is no file");
+    checks.that(!fileExists(wintest::utf8(file)), "a missing file");
+    checks.that(!fileExists(wintest::utf8(directory)), "a folder is no file");
   });
 
   context.run.run("messages reach the host window synchronously, with their record", [&](Checks& checks) {

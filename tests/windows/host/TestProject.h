@@ -1,7 +1,7 @@
 #pragma once
 // The in-memory project behind the test host's tlAPI32.dll: objects, their attribute tables
 // with the host's cursor rules, the selection, and a log of every host call the plug-in made.
-// Texts are Windows-1252, as at the host boundary.
+// Texts are in the user's ANSI code page, as at the host boundary.
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -3,6 +3,7 @@
 #include "HostFixture.h"
 #include "hostdata/ObjectClasses.h"
 #include "support/Text.h"
+#include "support/WindowView.h"
 
 namespace plugintests {
 
@@ -81,6 +82,36 @@ void deleteObjectTests(Context& context) {
                                   "all rows remain");
                     });
   }
+
+  context.run.run(
+      "with another host window active the dialog blocks every host window: a click starts "
+      "nothing",
+      [&](Checks& checks) {
+        auto& project = context.freshProject();
+        const int32_t id = objectWithThreeRows(project);
+        const HostSideWindow legend;
+        SetActiveWindow(legend.handle());
+        context.window.onClick([&] { context.plugin.call("BTToGB"); });
+        ExpectedDialog dialog = keyDialog(L"12", IDOK);
+        dialog.whileShown = [&](std::vector<std::string>& problems) {
+          if (IsWindowEnabled(legend.handle()) != FALSE)
+            problems.push_back("the active host window is not blocked");
+          wintest::clickAt(HostMainWindow::freePoint());
+          Sleep(1000);
+        };
+        checks.none(context.watcher.run({dialog}, [&] { context.plugin.call("deleteObject"); }));
+        checks.equal(context.window.clicks(), 0, "the click reached no host window");
+        checks.that(
+            IsWindowEnabled(context.window.handle()) != FALSE && IsWindowEnabled(legend.handle()) != FALSE,
+            "the host windows are enabled again");
+        checks.that(keysOf(project.rows(id, "BtypHtyp")) == std::vector<int32_t>{11, 13},
+                    "the row of the answer is deleted");
+        context.window.onClick(nullptr);
+        wintest::clickAt(HostMainWindow::freePoint());
+        wintest::dispatchMessagesFor(1000);
+        checks.equal(context.window.clicks(), 1, "without a dialog the same click reaches the host");
+        SetActiveWindow(context.window.handle());
+      });
 }
 
 }  // namespace plugintests

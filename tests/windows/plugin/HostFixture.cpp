@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "support/DbaseFile.h"
+#include "support/JetDatabaseFile.h"
 #include "support/Text.h"
 
 namespace plugintests {
@@ -12,6 +13,9 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"TolvarTestHost";
 
+std::function<void()> clickCommand;
+int clickCount = 0;
+
 // The host creates the temporary intersection objects that the plug-in asks for.
 LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == TL_MSG_TEMP_OBJECT) {
@@ -19,6 +23,11 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (request == nullptr || request->Kennung == nullptr || request->Ids == nullptr) return 0;
     const std::vector<int32_t> ids(request->Ids, request->Ids + std::max(request->IdCount, int32_t{0}));
     return testhost::testProject().createIntersection(request->Kennung, request->ClassCode, ids);
+  }
+  if (message == WM_LBUTTONUP) {
+    ++clickCount;
+    if (clickCommand) clickCommand();
+    return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -43,6 +52,17 @@ HostMainWindow::~HostMainWindow() {
   UnregisterClassW(kWindowClass, GetModuleHandleW(nullptr));
 }
 
+void HostMainWindow::onClick(std::function<void()> command) const {
+  clickCommand = std::move(command);
+  clickCount = 0;
+}
+
+int HostMainWindow::clicks() const { return clickCount; }
+
+HostSideWindow::HostSideWindow()
+    : window_(CreateWindowExW(0, kWindowClass, L"Legende", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 40, 300,
+                              200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+
 PluginLibrary::PluginLibrary() : module_(LoadLibraryW(L"aggregate.dll")) {
   if (module_ == nullptr) throw std::runtime_error("aggregate.dll could not be loaded");
 }
@@ -64,10 +84,16 @@ testhost::TestProject& Context::freshProject() const {
   return project;
 }
 
+std::string Context::siblingDirectory(const std::wstring& name) const {
+  const std::string parent =
+      projectDirectory.substr(0, projectDirectory.find_last_of('\\', projectDirectory.size() - 2) + 1);
+  const std::string sibling = parent + wintest::ansi(name) + "\\";
+  CreateDirectoryW(wintest::fromAnsi(sibling).c_str(), nullptr);
+  return sibling;
+}
+
 void Context::createProjectDatabase() const {
-  const HANDLE file = CreateFileW((wintest::fromAnsi(projectDirectory) + L"Projekt.mdb").c_str(),
-                                  GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(file);
+  wintest::createJetDatabaseFile(wintest::fromAnsi(projectDirectory) + L"Projekt.mdb");
 }
 
 void Context::createChangeList(const std::vector<std::vector<std::string>>& rows) const {

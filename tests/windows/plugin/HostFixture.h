@@ -3,6 +3,7 @@
 // loaded as the host loads it, and the user who answers its dialogs.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,29 @@ class HostMainWindow {
   HostMainWindow& operator=(const HostMainWindow&) = delete;
 
   HWND handle() const { return window_; }
+  // What a click into a host window starts, as a button of the host's tool bar would; the
+  // clicks the host's windows got so far.
+  void onClick(std::function<void()> command) const;
+  int clicks() const;
+  // A point of the main window that no window of the plug-in covers.
+  static POINT freePoint() { return {60, 300}; }
 
  private:
   HWND window_ = nullptr;
+};
+
+// A second top-level window of the host (a legend, say), for as long as the object lives.
+class HostSideWindow {
+ public:
+  HostSideWindow();
+  ~HostSideWindow() { DestroyWindow(window_); }
+  HostSideWindow(const HostSideWindow&) = delete;
+  HostSideWindow& operator=(const HostSideWindow&) = delete;
+
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_;
 };
 
 // aggregate.dll, loaded by name from the program's folder as the host loads it.
@@ -56,12 +77,14 @@ struct Context {
   const HostMainWindow& window;
   const PluginLibrary& plugin;
   std::vector<ExpectedExport> expectedExports;
-  std::string projectDirectory;  // Windows-1252, ends with a backslash
+  std::string projectDirectory;  // in the host's code page, ends with a backslash
   bool loadedQuietly = false;    // no host call while the DLL was loaded
 
   // An empty project in the project folder, without a change list and without the project
   // database file; the observer is removed.
   testhost::TestProject& freshProject() const;
+  // A folder beside the project folder, made when missing; ends with a backslash.
+  std::string siblingDirectory(const std::wstring& name) const;
   // The project database file: the stand-in for ADO opens it, and answers from the project.
   void createProjectDatabase() const;
   // TA_LIST.DBF of the project folder with these (KENNUNG, CHANGED) rows, and its rows now.
@@ -81,5 +104,7 @@ void measureRunTests(Context& context);
 void changeListTests(Context& context);
 void attributeHandlerTests(Context& context);
 void areaBalanceTests(Context& context);
+// Run on their own, under a user whose code page is not Windows-1252.
+void codePageTests(Context& context);
 
 }  // namespace plugintests

@@ -200,6 +200,41 @@ void measureRunTests(Context& context) {
         checks.that(at("Connection.Close") < end, "the connection is closed at the end");
         checks.that(refusedNothing(project), "the stand-in accepted every statement");
       });
+
+  context.run.run(
+      "a click on the host window while the measure window shows starts no command", [&](Checks& checks) {
+        auto& project = context.freshProject();
+        context.createProjectDatabase();
+        const Measures measures = threeMeasures(project);
+        context.window.onClick([&] { context.plugin.call("BTToGB"); });
+        bool clicked = false;
+        bool blocked = false;
+        // The host's message loop runs inside its calls, here inside tlSetActiveObject.
+        project.setCallObserver([&](const std::string& call) {
+          if (clicked || call.rfind("tlSetActiveObject", 0) != 0 || wintest::findWindow(kCaption) == nullptr)
+            return;
+          clicked = true;
+          blocked = IsWindowEnabled(context.window.handle()) == FALSE;
+          wintest::clickAt(HostMainWindow::freePoint());
+          wintest::dispatchMessagesFor(1000);
+        });
+        int16_t result = 0;
+        checks.none(context.watcher.run({}, [&] { result = context.plugin.call("BT_FT_FPToMAS"); }));
+        project.setCallObserver(nullptr);
+        checks.equal(result, -1, "result");
+        checks.that(clicked && blocked, "the host window is disabled while the window shows");
+        checks.equal(context.window.clicks(), 0, "the click reached no host window");
+        checks.equal(static_cast<long long>(dump(project, measures.second).size()), 5,
+                     "the second measure is complete");
+        checks.that(
+            project.selection() == std::vector<int32_t>{measures.first, measures.second, measures.third},
+            "the selection is restored");
+        checks.that(IsWindowEnabled(context.window.handle()) != FALSE, "the host window is enabled again");
+        context.window.onClick(nullptr);
+        wintest::clickAt(HostMainWindow::freePoint());
+        wintest::dispatchMessagesFor(1000);
+        checks.equal(context.window.clicks(), 1, "without the window the same click reaches the host");
+      });
 }
 
 }  // namespace plugintests

@@ -64,14 +64,11 @@ void measureTests(Context& context) {
         project.addRow(measure, "BtypHtyp", {{"Biotoptyp", "OZ"}});
         project.select({measure});
         const std::wstring database = wintest::fromAnsi(context.projectDirectory) + L"Projekt.mdb";
-        // The reason, on a line of its own, is ADO's text for the missing file.
-        auto failure =
-            context.dialog(L"Fehler",
-                           {L"Verbindung zur Projektdatenbank " + database +
-                            L"  konnte nicht aufgebaut werden!\r\nADODB.Connection.Open: Could not "
-                            L"find file '" +
-                            database + L"'. (0x80020009)"},
-                           {L"OK"}, IDI_ERROR);
+        auto failure = context.dialog(
+            L"Fehler",
+            {L"Verbindung zur Projektdatenbank " + database +
+             L"  konnte nicht aufgebaut werden!\r\nCould not find file '" + database + L"'. (0x80004005)"},
+            {L"OK"}, IDI_ERROR);
         failure.screenshot = "measure-database-failure";
         failure.whileShown = [](std::vector<std::string>& problems) {
           const HWND window = wintest::findWindow(kCaption);

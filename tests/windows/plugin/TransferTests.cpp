@@ -101,6 +101,7 @@ void transferTests(Context& context) {
       if (label == nullptr || (!statuses.empty() && statuses.back() == label->text)) return;
       statuses.push_back(label->text);
       checks.that((view.style & WS_SYSMENU) == 0, "no title-bar buttons");
+      checks.that(IsWindowEnabled(context.window.handle()) == FALSE, "the host window is disabled");
       checks.equal(view.client.cx, 380, "client width");
       checks.equal(view.client.cy, 29, "client height");
       if (!pictured && label->text != L"Start") pictured = context.screenshots.take("transfer-progress");

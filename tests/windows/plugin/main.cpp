@@ -1,6 +1,7 @@
 // aggregate.dll end to end under Wine: loaded by a host program, driven through its exports,
 // answered by the test host's tlAPI32.dll and by a watcher that plays the user.
-// Arguments: the screenshot folder and the expected export table, both as Linux paths.
+// Arguments: the screenshot folder and the expected export table, both as Linux paths; "code-page"
+// runs only the cases of texts in the user's code page.
 #include <windows.h>
 
 #include <cstdio>
@@ -42,7 +43,8 @@ std::string createProjectDirectory() {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fputs("usage: aggregate_host_tests <screenshot folder> <expected-exports.txt>\n", stderr);
+    std::fputs("usage: aggregate_host_tests <screenshot folder> <expected-exports.txt> [code-page]\n",
+               stderr);
     return 2;
   }
   const wintest::Screenshots screenshots(argv[1]);
@@ -62,14 +64,18 @@ int main(int argc, char** argv) {
                                projectDirectory,
                                testhost::testProject().calls().empty()};
 
-  plugintests::contractTests(context);
-  plugintests::exportTableTests(context);
-  plugintests::deleteObjectTests(context);
-  plugintests::attributeHandlerTests(context);
-  plugintests::transferTests(context);
-  plugintests::changeListTests(context);
-  plugintests::measureTests(context);
-  plugintests::areaBalanceTests(context);
+  if (argc > 3 && std::string(argv[3]) == "code-page") {
+    plugintests::codePageTests(context);
+  } else {
+    plugintests::contractTests(context);
+    plugintests::exportTableTests(context);
+    plugintests::deleteObjectTests(context);
+    plugintests::attributeHandlerTests(context);
+    plugintests::transferTests(context);
+    plugintests::changeListTests(context);
+    plugintests::measureTests(context);
+    plugintests::areaBalanceTests(context);
+  }
 
   run.group("unloading");
   run.run("the DLL unloads after all commands, the change list's connection included",

@@ -1,6 +1,6 @@
 #pragma once
 // A dBase III table file, as far as the change list needs it: character fields, read whole,
-// changed in memory and written back in place. Texts are Windows-1252.
+// changed in memory and written back in place. Texts are the file's bytes.
 #include <cstddef>
 #include <stdexcept>
 #include <string>

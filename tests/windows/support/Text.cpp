@@ -19,16 +19,20 @@ std::string narrow(UINT codePage, std::wstring_view wide) {
 
 }  // namespace
 
-std::string ansi(std::wstring_view wide) { return narrow(1252, wide); }
+std::string ansi(std::wstring_view wide) { return narrow(CP_ACP, wide); }
 
 std::string utf8(std::wstring_view wide) { return narrow(CP_UTF8, wide); }
 
-std::wstring fromAnsi(std::string_view ansi) {
-  if (ansi.empty()) return {};
-  const int size = static_cast<int>(ansi.size());
-  std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(1252, 0, ansi.data(), size, nullptr, 0)),
+std::wstring fromAnsi(std::string_view ansi) { return decode(CP_ACP, ansi); }
+
+std::string encode(unsigned codePage, std::wstring_view wide) { return narrow(codePage, wide); }
+
+std::wstring decode(unsigned codePage, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring out(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0)),
                    L'\0');
-  MultiByteToWideChar(1252, 0, ansi.data(), size, out.data(), static_cast<int>(out.size()));
+  MultiByteToWideChar(codePage, 0, bytes.data(), size, out.data(), static_cast<int>(out.size()));
   return out;
 }
 

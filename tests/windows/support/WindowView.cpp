@@ -100,4 +100,28 @@ HWND findWindow(const std::wstring& caption) {
   return search.found.empty() ? nullptr : search.found.front();
 }
 
+void clickAt(POINT screen) {
+  constexpr double kAbsoluteRange = 65535.0;
+  std::array<INPUT, 3> inputs{};
+  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+  inputs[0].mi.dx = static_cast<LONG>(screen.x * kAbsoluteRange / (GetSystemMetrics(SM_CXSCREEN) - 1));
+  inputs[0].mi.dy = static_cast<LONG>(screen.y * kAbsoluteRange / (GetSystemMetrics(SM_CYSCREEN) - 1));
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void dispatchMessagesFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < milliseconds) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
 }  // namespace wintest

@@ -40,4 +40,10 @@ std::vector<HWND> visibleWindows(const std::wstring& className);
 // The visible top-level window of this process with that caption; nullptr when there is none.
 HWND findWindow(const std::wstring& caption);
 
+// A user's left click at a point of the screen, as real mouse input: a disabled window does not
+// get it.
+void clickAt(POINT screen);
+// Dispatches the thread's messages for that long, as the host's own message loop does.
+void dispatchMessagesFor(DWORD milliseconds);
+
 }  // namespace wintest
