@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine (the light Linux layer only), builds, and runs the main jobs on a copy of the
-# bundled demo project: a biotope-type transfer, the measure aggregation and an area balance.
+# bundled demo project: a biotope-type transfer, the measure aggregation and an area balance, then
+# its results as a table and a GeoPackage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -28,5 +29,13 @@ step "BerechneBTFlaechen on GB-001"
 
 step "Editing the share of a GB-002 row, then BerechneBTFlaechen on GB-002"
 "$tolvar" "$project" edit GB-002 BtypHtyp 30 Flaechenanteil 20 , active GB-002 , run BerechneBTFlaechen , tree GB-002
+
+step "GIS files: the measures as a table, the results as a GeoPackage, and a project imported from it"
+"$tolvar" "$project" report "$project/massnahmen.csv" , report --balance "$project/bilanz.csv" , \
+  export "$project/ergebnis.gpkg" --srs EPSG:25832
+head -n 3 "$project/massnahmen.csv"
+ogrinfo -q "$project/ergebnis.gpkg"
+rm -rf build/demo-import
+"$tolvar" build/demo-import import "$project/ergebnis.gpkg" --layer massnahmen --class MAS --kennung kennung , objects
 
 printf '\nThe changed project is in %s.\n' "$project"

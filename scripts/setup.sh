@@ -12,6 +12,7 @@ packages=(
   locales
   clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core python3
+  libgdal-dev gdal-bin
 )
 
 if ! install_packages "${packages[@]}"; then

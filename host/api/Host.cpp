@@ -4,6 +4,7 @@
 
 #include "ChangeList.h"
 #include "HostApiBarrier.h"
+#include "ObjectsFile.h"
 #include "ProjectDatabase.h"
 #include "Session.h"
 #include "TableTree.h"
@@ -46,6 +47,15 @@ std::vector<RowNode> nodesBelow(const AttributeStore& store, const AttributeTabl
     }
   }
   return nodes;
+}
+
+ObjectSummary summaryOf(const GeosContext& geos, const GeoObject& object) {
+  return {object.id,
+          object.kennung,
+          object.classCode,
+          static_cast<std::int32_t>(geos.geoType(object.geometry)),
+          geos.areaHectares(object.geometry),
+          object.temporary};
 }
 
 // A detail row stands at the top when its object has no parent row for it.
@@ -166,23 +176,57 @@ std::map<std::string, std::string, CaseInsensitiveLess> Host::handlers() const {
   return session_->project().config.handlers;
 }
 
+std::int32_t Host::addObject(const std::string& kennung, std::int32_t classCode, const std::string& wkt) {
+  requireWritable("Hinzufügen von " + kennung);
+  if (kennung.empty()) throw HostError("Ein Objekt braucht eine Kennung.");
+  std::int32_t id = 0;
+  atomically([&] {
+    const GeosContext& geos = session_->geos();
+    GeoObject object{session_->project().objects.nextFreeId(), kennung, classCode, {}, "null", false};
+    if (!wkt.empty()) {
+      object.geometry = geos.fromWkt(wkt);
+      object.geometryJson = geos.toGeoJson(object.geometry);
+      repairIfInvalid(object, geos);
+    }
+    id = object.id;
+    session_->addObject(std::move(object));
+  });
+  return id;
+}
+
+std::int64_t Host::addRow(const std::string& kennung, const std::string& table, const FieldValues& fields) {
+  requireWritable("Hinzufügen einer Zeile zu " + kennung);
+  std::int64_t key = 0;
+  atomically([&] {
+    AttributeStore& store = session_->project().store;
+    const AttributeTable* t = store.table(table);
+    if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
+    std::vector<Value> values(t->columns().size());
+    for (const auto& [field, value] : fields) {
+      auto column = t->columnIndex(field);
+      if (!column) throw HostError(t->name() + " hat kein Feld '" + field + "'");
+      values[*column] = value;
+    }
+    key = store.insert(*t, session_->requireObject(kennung).id, std::nullopt, std::move(values));
+  });
+  return key;
+}
+
+std::vector<std::string> Host::columnsOf(const std::string& table) const {
+  const AttributeTable* t = session_->project().store.table(table);
+  if (t == nullptr) throw HostError("Unbekannte Tabelle '" + table + "'");
+  return t->columns();
+}
+
 std::vector<ObjectSummary> Host::objects() const {
   std::vector<ObjectSummary> summaries;
-  const GeosContext& geos = session_->geos();
-  for (const auto& [id, object] : session_->project().objects.all()) {
-    summaries.push_back({id, object.kennung, object.classCode,
-                         static_cast<std::int32_t>(geos.geoType(object.geometry)),
-                         geos.areaHectares(object.geometry), object.temporary});
-  }
+  for (const auto& [id, object] : session_->project().objects.all())
+    summaries.push_back(summaryOf(session_->geos(), object));
   return summaries;
 }
 
 ObjectSummary Host::object(const std::string& kennung) const {
-  const std::int32_t id = idOf(kennung);
-  for (const ObjectSummary& summary : objects()) {
-    if (summary.id == id) return summary;
-  }
-  throw HostError("Unbekannte Kennung '" + kennung + "'");
+  return summaryOf(session_->geos(), session_->requireObject(kennung));
 }
 
 std::int32_t Host::idOf(const std::string& kennung) const { return session_->requireObject(kennung).id; }

@@ -96,6 +96,15 @@ class Host {
   // "Table.Field" -> export name; from tolvar.json or the defaults.
   std::map<std::string, std::string, CaseInsensitiveLess> handlers() const;
 
+  // Adds an object that is saved with the project and returns its id (the one after the largest).
+  // wkt in metres, empty for no geometry; an invalid polygon is repaired as on loading. Throws
+  // HostError for an empty or taken Kennung.
+  std::int32_t addObject(const std::string& kennung, std::int32_t classCode, const std::string& wkt);
+  // Appends a row that belongs to the object itself (no MASTERKEY) and returns its PKey.
+  std::int64_t addRow(const std::string& kennung, const std::string& table, const FieldValues& fields);
+  // The text columns of a table of the project database, as it spells them.
+  std::vector<std::string> columnsOf(const std::string& table) const;
+
   std::vector<ObjectSummary> objects() const;
   ObjectSummary object(const std::string& kennung) const;  // throws HostError when unknown
   std::int32_t idOf(const std::string& kennung) const;     // throws HostError when unknown

@@ -45,9 +45,12 @@ ProjectBuilder& ProjectBuilder::omitTable(const std::string& table) {
   return *this;
 }
 
+bool ProjectBuilder::holdsProject(const std::filesystem::path& dir) {
+  return std::filesystem::exists(dir / kDatabaseFileName);
+}
+
 void ProjectBuilder::write(const std::filesystem::path& dir) const {
-  if (std::filesystem::exists(dir / kDatabaseFileName))
-    throw HostError("a project already exists in " + dir.string());
+  if (holdsProject(dir)) throw HostError("a project already exists in " + dir.string());
   std::filesystem::create_directories(dir);
 
   GeosContext geos;

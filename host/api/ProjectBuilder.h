@@ -36,6 +36,7 @@ class ProjectBuilder {
 
   // Creates the directory if needed; fails if it already holds a project.
   void write(const std::filesystem::path& dir) const;
+  static bool holdsProject(const std::filesystem::path& dir);
 
  private:
   struct PlannedObject {

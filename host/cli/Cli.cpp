@@ -4,16 +4,21 @@
 
 #include <algorithm>
 #include <array>
+#include <iostream>
 #include <memory>
 
 #include "ClosestName.h"
 #include "CommandLine.h"
+#include "GeoPackageExport.h"
+#include "GisImporter.h"
+#include "ImportProject.h"
 #include "LoadingNotice.h"
 #include "PluginFunctions.h"
 #include "PluginTraceWatch.h"
 #include "Printing.h"
 #include "RenderPainter.h"
 #include "RenderScene.h"
+#include "ReportCommand.h"
 #include "Session.h"
 
 namespace tolvar {
@@ -90,6 +95,12 @@ class CommandRunner {
       createChangeList(a);
     } else if (name == "render") {
       paintToFile(collectRenderScene(*host_, a[0]), a[1]);
+    } else if (name == "import") {
+      out_ << GisImporter(*host_, err_, stderrIsTerminal()).run(parseImportOptions(a)) << "\n";
+    } else if (name == "report") {
+      out_ << writeReport(*host_, parseReportOptions(a)) << "\n";
+    } else if (name == "export") {
+      out_ << exportGeoPackage(*host_, parseExportOptions(a)) << "\n";
     } else if (name == "calls") {
       const auto& counts = host_->callCounts();
       if (counts.empty()) err_ << "Noch kein Aufruf der Programmschnittstelle.\n";
@@ -107,6 +118,8 @@ class CommandRunner {
   std::filesystem::path defaultPlugin_;
   std::unique_ptr<host::Host> host_;
   bool failed_ = false;
+
+  bool stderrIsTerminal() const { return err_.rdbuf() == std::cerr.rdbuf() && isatty(STDERR_FILENO) == 1; }
 
   void ensurePlugin() {
     if (!host_->pluginLoaded()) host_->loadPlugin(line_.plugin.value_or(defaultPlugin_));
@@ -189,6 +202,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitOk;
   }
   try {
+    ImportProject madeForImport(line);
     CommandRunner runner(line, out, err, defaultPlugin);
     try {
       runner.checkExports();
@@ -196,7 +210,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       oneLine(e, " (tolvar --help)");
       return kExitUsage;
     }
-    for (const Command& command : line.commands) runner.run(command);
+    for (const Command& command : line.commands) {
+      runner.run(command);
+      madeForImport.keep();
+    }
     return runner.failed() ? kExitFailed : kExitOk;
   } catch (const std::exception& e) {
     oneLine(e, "");

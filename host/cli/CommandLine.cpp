@@ -1,11 +1,15 @@
 #include "CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 
 #include "ClosestName.h"
+#include "GeoPackageExport.h"
+#include "GisImporter.h"
 #include "PluginFunctions.h"
 #include "RenderPainter.h"
+#include "ReportCommand.h"
 #include "UnnamedResults.h"
 
 namespace tolvar {
@@ -41,6 +45,12 @@ const std::vector<CommandSpec>& commandSpecs() {
       {"calls", 0, 0, "calls", "die bisher gezählten Aufrufe der Programmschnittstelle"},
       {"render", 2, 2, "render <Kennung> <Datei.svg|Datei.png>",
        "Bild des Objekts mit allem, was darauf liegt, und seinen aggregierten Zeilen"},
+      {"import", 5, 7, "import <Quelle> --class BT|GB|BK|FSN|MAS|FT|FP --kennung <Feld> [--layer <Name>]",
+       "die Objekte einer GIS-Datei (Shapefile, GeoPackage, …) als Objekte einer Klasse übernehmen"},
+      {"report", 1, kMany, "report [--balance] <Datei.csv> [<Kennung>...]",
+       "Biotoptypen und Arten der Maßnahmen als Tabelle (--balance: Flächenbilanz von BK, GB, FSN)"},
+      {"export", 1, 3, "export <Datei.gpkg> [--srs <Code>]",
+       "Maßnahmen, BT-Teilflächen und Fundorte als GeoPackage für QGIS"},
   };
   return specs;
 }
@@ -59,6 +69,13 @@ std::vector<std::string> commandNames() {
 
 const std::vector<std::string> kOptions = {"--plugin", "--fail-call", "--unnamed-results", "--help",
                                            "--version"};
+// Options of single commands; they stay with the command's arguments.
+const std::vector<std::string> kCommandOptions = {"--force", "--class",   "--kennung",
+                                                  "--layer", "--balance", "--srs"};
+
+bool isCommandOption(const std::string& arg) {
+  return std::find(kCommandOptions.begin(), kCommandOptions.end(), arg) != kCommandOptions.end();
+}
 
 void appendRow(std::ostringstream& text, const std::string& left, const std::string& right) {
   constexpr std::size_t kColumn = 24;
@@ -96,6 +113,9 @@ void check(const Command& command) {
   if (command.name == "render" && !pictureFormatOf(command.args[1])) {
     throw UsageError("render schreibt eine .svg- oder .png-Datei, nicht " + command.args[1]);
   }
+  if (command.name == "import") parseImportOptions(command.args);
+  if (command.name == "report") parseReportOptions(command.args);
+  if (command.name == "export") parseExportOptions(command.args);
   if (command.name == "changelist-create" && count % 2 != 0) {
     throw UsageError("changelist-create erwartet Paare aus Kennung und Zustand");
   }
@@ -158,7 +178,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
       line.unnamedResults = host::parseUnnamedResults(args[++i]);
       if (!line.unnamedResults)
         throw UsageError("--unnamed-results erwartet natural, zero, one oder random[:SEED]");
-    } else if (arg.rfind("--", 0) == 0 && arg != "--force") {
+    } else if (arg.rfind("--", 0) == 0 && !isCommandOption(arg)) {
       throw UsageError("unbekannte Option '" + arg + "'" + didYouMean(arg, kOptions));
     } else {
       rest.push_back(arg);

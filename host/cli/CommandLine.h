@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "UnnamedResults.h"
+#include "UsageError.h"
 
 namespace tolvar {
 
@@ -27,11 +28,6 @@ struct CommandLine {
   std::int64_t failCall = 0;  // the n-th host API call fails; 0: none
   std::optional<host::UnnamedResults> unnamedResults;
   std::vector<Command> commands;
-};
-
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);  // throws UsageError

@@ -37,16 +37,20 @@ GeoObject objectFromFeature(const json& feature, const GeosContext& geos) {
   if (!geometry.is_null()) {
     object.geometryJson = geometry.dump();
     object.geometry = geos.fromGeoJson(object.geometryJson);
-    // Left invalid, the object would silently drop out of every overlay it takes part in.
-    if (auto reason = geos.invalidityReason(object.geometry)) {
-      std::cerr << "Objekt " << object.id << " '" << object.kennung << "': ungültige Geometrie (" << *reason
-                << "), " << (repairPolygon(object, geos) ? "repariert" : "so belassen") << "\n";
-    }
+    repairIfInvalid(object, geos);
   }
   return object;
 }
 
 }  // namespace
+
+void repairIfInvalid(GeoObject& object, const GeosContext& geos) {
+  // Left invalid, the object would silently drop out of every overlay it takes part in.
+  if (auto reason = geos.invalidityReason(object.geometry)) {
+    std::cerr << "Objekt " << object.id << " '" << object.kennung << "': ungültige Geometrie (" << *reason
+              << "), " << (repairPolygon(object, geos) ? "repariert" : "so belassen") << "\n";
+  }
+}
 
 ObjectStore loadObjects(const std::filesystem::path& file, const GeosContext& geos) {
   std::ifstream in(file);

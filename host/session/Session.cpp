@@ -91,7 +91,11 @@ void Session::deleteObject(std::int32_t id) {
   p.objects.remove(id);
 }
 
-void Session::addObject(GeoObject object) { project().objects.add(std::move(object)); }
+void Session::addObject(GeoObject object) {
+  const bool saved = !object.temporary;
+  project().objects.add(std::move(object));
+  if (saved) objectsChanged_ = true;
+}
 
 std::string Session::callHandler(const std::string& exportName, const std::string& newValue) const {
   const TLExportProc handler = requirePlugin().require(exportName);

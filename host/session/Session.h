@@ -53,6 +53,7 @@ class Session {
   const GeoObject& requireObject(const std::string& kennung) const;
   void setActive(std::int32_t id);
   void deleteObject(std::int32_t id);
+  // A permanent object is saved with the operation's commit; a temporary one never.
   void addObject(GeoObject object);
 
   // Calls the handler export with the protocol of attribute-change handlers and returns what it left
