@@ -16,7 +16,7 @@ namespace tolvar {
 
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
   std::string name;
   std::size_t minArgs;
   std::size_t maxArgs;
@@ -27,8 +27,8 @@ struct CommandSpec {
 constexpr std::size_t kMany = 1000000;
 
 // In the order the help lists them.
-const std::vector<CommandSpec>& commandSpecs() {
-  static const std::vector<CommandSpec> specs = {
+const std::vector<CommandEntry>& commandTable() {
+  static const std::vector<CommandEntry> entries = {
       {"objects", 0, 0, "objects", "alle Objekte: ID, Kennung, Klasse, Geometrie, Fläche in ha"},
       {"tree", 1, 1, "tree <Kennung>", "die Attributzeilen des Objekts als Baum"},
       {"select", 0, kMany, "select [<Kennung>...]", "die Auswahl ersetzen (ohne Kennung: leeren)"},
@@ -52,18 +52,18 @@ const std::vector<CommandSpec>& commandSpecs() {
       {"export", 1, 3, "export <Datei.gpkg> [--srs <Code>]",
        "Maßnahmen, BT-Teilflächen und Fundorte als GeoPackage für QGIS"},
   };
-  return specs;
+  return entries;
 }
 
-const CommandSpec* specOf(const std::string& name) {
-  for (const CommandSpec& spec : commandSpecs())
-    if (spec.name == name) return &spec;
+const CommandEntry* entryOf(const std::string& name) {
+  for (const CommandEntry& entry : commandTable())
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 
 std::vector<std::string> commandNames() {
   std::vector<std::string> names = {"help"};
-  for (const CommandSpec& spec : commandSpecs()) names.push_back(spec.name);
+  for (const CommandEntry& entry : commandTable()) names.push_back(entry.name);
   return names;
 }
 
@@ -94,14 +94,14 @@ bool isInteger(const std::string& text, std::int64_t& value) {
 }
 
 void check(const Command& command) {
-  const CommandSpec* spec = specOf(command.name);
-  if (spec == nullptr) {
+  const CommandEntry* entry = entryOf(command.name);
+  if (entry == nullptr) {
     throw UsageError("unbekannter Befehl '" + command.name + "'" + didYouMean(command.name, commandNames()));
   }
   std::size_t count = command.args.size();
   if (command.name == "changelist-create" && count > 0 && command.args[0] == "--force") --count;
-  if (count < spec->minArgs || count > spec->maxArgs) {
-    throw UsageError("falsche Zahl von Angaben für '" + command.name + "': " + spec->synopsis);
+  if (count < entry->minArgs || count > entry->maxArgs) {
+    throw UsageError("falsche Zahl von Angaben für '" + command.name + "': " + entry->synopsis);
   }
   std::int64_t key = 0;
   if (command.name == "edit" && !isInteger(command.args[2], key)) {
@@ -132,7 +132,7 @@ std::string usageText() {
           "Die Befehle laufen nacheinander in einer Sitzung (Auswahl und aktives Objekt bleiben);\n"
           "ein alleinstehendes Komma trennt sie. Die ganze Zeile wird geprüft, bevor etwas läuft.\n\n"
           "Befehle:\n";
-  for (const CommandSpec& spec : commandSpecs()) appendRow(text, spec.synopsis, spec.description);
+  for (const CommandEntry& entry : commandTable()) appendRow(text, entry.synopsis, entry.description);
   text << "\nFunktionen des Plug-ins (run <Funktion>):\n";
   for (const PluginFunction& function : pluginFunctions())
     appendRow(text, function.name, function.description);
@@ -198,7 +198,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   }
   if (line.commands.empty()) {
     const std::string hint =
-        specOf(line.projectDir.string()) != nullptr ? "; zuerst kommt der Projektordner" : "";
+        entryOf(line.projectDir.string()) != nullptr ? "; zuerst kommt der Projektordner" : "";
     throw UsageError("kein Befehl angegeben" + hint);
   }
   for (const Command& command : line.commands) check(command);

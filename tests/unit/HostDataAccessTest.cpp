@@ -122,7 +122,7 @@ TEST_F(HostDataAccess, ALongPathIsReadAgainWithALargerBuffer) {
   }
 }
 
-// A remark longer than the buffer the Part gives is read whole, with one more call.
+// A remark longer than the first buffer is read whole, with one more call.
 TEST_F(HostDataAccess, AValueThatFillsTheBufferIsReadAgainWhole) {
   const std::string remark(5003, 'r');
   std::vector<int32_t> counts;

@@ -5,7 +5,7 @@
 namespace aggregate::platform::console {
 
 TraceProgressWindow::TraceProgressWindow(const ProgressWindowTexts& texts)
-    : caption_(texts.caption), cancellable_(!texts.cancelCaption.empty()) {}
+    : caption_(texts.caption), cancel_(!texts.cancelCaption.empty()) {}
 
 TraceProgressWindow::~TraceProgressWindow() { close(); }
 
@@ -13,13 +13,13 @@ void TraceProgressWindow::show() {
   if (shown_) return;
   shown_ = true;
   writeTraceLine("[Fenster] " + caption_);
-  if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
+  cancel_.arm();
 }
 
 void TraceProgressWindow::close() {
   if (!shown_) return;
   shown_ = false;
-  interrupt_.reset();
+  cancel_.disarm();
   writeTraceLine("[Fenster zu] " + caption_);
 }
 
@@ -28,31 +28,31 @@ void TraceProgressWindow::setStatus(const std::string& text) {
 }
 
 void TraceProgressWindow::processMessages() {
-  if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) cancelHandler_();
+  if (cancel_.pressed()) cancel_.press();
 }
 
 TerminalProgressWindow::TerminalProgressWindow(const ProgressWindowTexts& texts)
     : line_(texts.caption, !texts.cancelCaption.empty(), TerminalProgressLine::Clock::now()),
       caption_(texts.caption),
       label_(texts.label),
-      cancellable_(!texts.cancelCaption.empty()) {}
+      cancel_(!texts.cancelCaption.empty()) {}
 
 TerminalProgressWindow::~TerminalProgressWindow() { close(); }
 
 void TerminalProgressWindow::show() {
   if (shown_) return;
   shown_ = true;
-  line_ = TerminalProgressLine(caption_, cancellable_, TerminalProgressLine::Clock::now());
+  line_ = TerminalProgressLine(caption_, cancel_.present(), TerminalProgressLine::Clock::now());
   line_.setLabel(label_);
   hiddenLine_ = replaceLiveLine(&line_);
   drawLiveLine();
-  if (cancellable_) interrupt_ = std::make_unique<InterruptAsCancel>();
+  cancel_.arm();
 }
 
 void TerminalProgressWindow::close() {
   if (!shown_) return;
   shown_ = false;
-  interrupt_.reset();
+  cancel_.disarm();
   replaceLiveLine(hiddenLine_);
   writeToStandardError(kToLineStartAndErase + line_.summary(TerminalProgressLine::Clock::now()) + "\n");
   drawLiveLine();
@@ -65,9 +65,9 @@ void TerminalProgressWindow::setStatus(const std::string& text) {
 }
 
 void TerminalProgressWindow::processMessages() {
-  if (interrupt_ && InterruptAsCancel::take() && cancelHandler_) {
+  if (cancel_.pressed()) {
     line_.markCancelled();
-    cancelHandler_();
+    cancel_.press();
   }
 }
 

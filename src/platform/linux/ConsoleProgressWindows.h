@@ -11,6 +11,26 @@
 
 namespace aggregate::platform::console {
 
+// A console window's Cancel button: Ctrl-C while the window is shown, if it has the button.
+class ConsoleCancelButton {
+ public:
+  explicit ConsoleCancelButton(bool present) : present_(present) {}
+  bool present() const { return present_; }
+  void arm() {
+    if (present_) interrupt_ = std::make_unique<InterruptAsCancel>();
+  }
+  void disarm() { interrupt_.reset(); }
+  void onPress(std::function<void()> handler) { handler_ = std::move(handler); }
+  // Whether Ctrl-C was pressed since the last look and someone listens.
+  bool pressed() const { return interrupt_ && InterruptAsCancel::take() && handler_; }
+  void press() const { handler_(); }
+
+ private:
+  bool present_;
+  std::function<void()> handler_;
+  std::unique_ptr<InterruptAsCancel> interrupt_;
+};
+
 // The trace of the console contract: one line per event, for logs, pipes and tests.
 class TraceProgressWindow final : public ProgressWindow {
  public:
@@ -20,15 +40,13 @@ class TraceProgressWindow final : public ProgressWindow {
   void show() override;
   void close() override;
   void setStatus(const std::string& text) override;
-  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
+  void onCancel(std::function<void()> handler) override { cancel_.onPress(std::move(handler)); }
   void processMessages() override;
 
  private:
   std::string caption_;
-  bool cancellable_;
+  ConsoleCancelButton cancel_;
   bool shown_ = false;
-  std::function<void()> cancelHandler_;
-  std::unique_ptr<InterruptAsCancel> interrupt_;
 };
 
 // A person watching: one live line while shown, a summary line once closed.
@@ -40,18 +58,16 @@ class TerminalProgressWindow final : public ProgressWindow {
   void show() override;
   void close() override;
   void setStatus(const std::string& text) override;
-  void onCancel(std::function<void()> handler) override { cancelHandler_ = std::move(handler); }
+  void onCancel(std::function<void()> handler) override { cancel_.onPress(std::move(handler)); }
   void processMessages() override;
 
  private:
   TerminalProgressLine line_;
   std::string caption_;
   std::string label_;
-  bool cancellable_;
+  ConsoleCancelButton cancel_;
   bool shown_ = false;
   const TerminalProgressLine* hiddenLine_ = nullptr;
-  std::function<void()> cancelHandler_;
-  std::unique_ptr<InterruptAsCancel> interrupt_;
 };
 
 }  // namespace aggregate::platform::console

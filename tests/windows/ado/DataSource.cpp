@@ -58,7 +58,7 @@ Settings settingsOf(const std::string& text) {
     }
     const std::size_t after = text.find_first_not_of(' ', i + 1);
     if (i >= text.size() || (after != std::string::npos && text[after] != ';'))
-      throw errors::jet("Format of the initialization string does not conform to the OLE DB specification.");
+      throw errors::jet("Format of the initialization string does not conform to the OLE DB syntax.");
     settings[keyword] = value;
     at = after == std::string::npos ? text.size() : after + 1;
   }

@@ -154,7 +154,7 @@ void adoStandInTests(Context& context) {
                    connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + folder +
                            "\"x;Extended Properties=DBASE III;");
                  }),
-                 "does not conform to the OLE DB specification", "text after the closing quote");
+                 "does not conform to the OLE DB syntax", "text after the closing quote");
     checkRefused(checks, refusal([&] {
                    connect("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder +
                            ";alt;Extended "
